@@ -1,0 +1,102 @@
+#include "CliCommand.h"
+
+#include "core/Error.h"
+#include "core/NumberText.h"
+#include "core/ScaleDialogs.h"
+
+namespace zelmaro::cli {
+
+CliArguments::CliArguments(const std::vector<std::string>& words) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
+      const std::string name = word.substr(2);
+      if (i + 1 >= words.size()) throw Error("The option --" + name + " needs a value.");
+      options_[name] = words[++i];
+    } else {
+      positionals_.push_back(word);
+    }
+  }
+}
+
+bool CliArguments::Has(const std::string& name) const { return options_.count(name) != 0; }
+
+std::string CliArguments::Text(const std::string& name) const {
+  const auto found = options_.find(name);
+  if (found == options_.end()) throw Error("The option --" + name + " is required.");
+  return found->second;
+}
+
+std::optional<std::string> CliArguments::OptionalText(const std::string& name) const {
+  const auto found = options_.find(name);
+  if (found == options_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::int32_t CliArguments::Integer(const std::string& name) const {
+  std::int32_t value = 0;
+  if (!ParseInteger(Text(name), value)) {
+    throw Error("The option --" + name + " needs an integer, not \"" + Text(name) + "\".");
+  }
+  return value;
+}
+
+std::int32_t CliArguments::IntegerOr(const std::string& name, std::int32_t fallback) const {
+  return Has(name) ? Integer(name) : fallback;
+}
+
+double CliArguments::Real(const std::string& name) const {
+  double value = 0.0;
+  if (!ParseReal(Text(name), value)) {
+    throw Error("The option --" + name + " needs a number, not \"" + Text(name) + "\".");
+  }
+  return value;
+}
+
+std::int32_t CliArguments::UnitFactorOf(const std::string& name) const {
+  const int unit = ParseUnitName(Text(name));
+  if (unit == 0) {
+    throw Error("The option --" + name + " needs a unit: m, dm, cm or mm, not \"" + Text(name) +
+                "\".");
+  }
+  return UnitFactor(unit);
+}
+
+void CliArguments::RejectUnknown(const std::set<std::string>& known) const {
+  for (const auto& [name, value] : options_) {
+    if (known.count(name) == 0) throw Error("Unknown option --" + name + ".");
+  }
+}
+
+std::vector<CliCommand>& CliCommands() {
+  static std::vector<CliCommand> commands;
+  return commands;
+}
+
+CliRegistration::CliRegistration(CliCommand command) {
+  CliCommands().push_back(std::move(command));
+}
+
+ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPath) {
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(rawPath));
+  const std::optional<ImageSize> size = ReadSizeFile(sizePath);
+  if (!size) {
+    throw Error("The size file " + sizePath + " of " + rawPath +
+                " does not exist; give it with --size.");
+  }
+  return *size;
+}
+
+void LoadRasterArguments(SessionState& session, const CliArguments& arguments) {
+  RasterLoadAnswers answers;
+  answers.rawPath = arguments.Text("raw");
+  answers.sizePath = arguments.OptionalText("size").value_or("");
+  answers.tablePath = arguments.Text("table");
+  if (!ReadSizeFile(answers.sizePath.empty() ? SizeFileNameFor(answers.rawPath)
+                                             : answers.sizePath)) {
+    throw Error("The raw image " + answers.rawPath + " has no size file; give it with --size.");
+  }
+  LoadRaster(session, answers);
+}
+
+}  // namespace zelmaro::cli

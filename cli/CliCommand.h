@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/SessionState.h"
+#include "raster/RasterFiles.h"
+
+namespace zelmaro::cli {
+
+// The options and plain arguments of one subcommand: "--name value" pairs and the
+// words that are not options. Reading a value that is missing or malformed throws
+// Error with a message naming the option.
+class CliArguments {
+ public:
+  explicit CliArguments(const std::vector<std::string>& words);
+
+  bool Has(const std::string& name) const;
+  std::string Text(const std::string& name) const;
+  std::optional<std::string> OptionalText(const std::string& name) const;
+  std::int32_t Integer(const std::string& name) const;
+  std::int32_t IntegerOr(const std::string& name, std::int32_t fallback) const;
+  double Real(const std::string& name) const;
+  // A vertical unit written m, dm, cm or mm, as its factor 1, 10, 100 or 1000.
+  std::int32_t UnitFactorOf(const std::string& name) const;
+  const std::vector<std::string>& Positionals() const { return positionals_; }
+
+  // Refuses options the subcommand does not know, so that a typing error is not
+  // silently ignored.
+  void RejectUnknown(const std::set<std::string>& known) const;
+
+ private:
+  std::map<std::string, std::string> options_;
+  std::vector<std::string> positionals_;
+};
+
+struct CliCommand {
+  std::string name;
+  std::string usage;    // the options, after "zelmaro-cli NAME"
+  std::string summary;  // one line of what it does
+  std::function<int(const CliArguments&)> run;
+};
+
+// Each subcommand registers itself from its own file with a static CliRegistration.
+std::vector<CliCommand>& CliCommands();
+struct CliRegistration {
+  explicit CliRegistration(CliCommand command);
+};
+
+// The size of a raw file: --size FILE when given, otherwise the size file beside it,
+// found as the Raster command finds it.
+ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPath);
+
+// --raw MAP.raw with its size file and --table TABLE.txt, loaded into a session as
+// the Raster command loads them.
+void LoadRasterArguments(SessionState& session, const CliArguments& arguments);
+
+}  // namespace zelmaro::cli

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmaro {
+
+// The values of the UTM Coordinates dialog that the ASCII grid needs: the cell size,
+// the lower left corner and the unit of the DEM values. They persist between uses.
+class CoordUtmModel {
+ public:
+  std::int32_t UtmUnit = 0;  // 0 until a unit is clicked, then 1 to 4
+  double UtmPixelSize = 0.0;
+  double UtmXMin = 0.0;
+  double UtmYMin = 0.0;
+  std::uint8_t UtmCancelled = 0;
+
+  std::string PixSizeText;
+  std::string XMinText;
+  std::string YMinText;
+
+  // The pixel size is read as an integer (30.9 gives 30), the corner as reals.
+  void PixSizeEditChange(std::string_view text);
+  void XMinEditChange(std::string_view text);
+  void YMinEditChange(std::string_view text);
+  // unitNumber 1 to 4: Meters, Decimeters, Centimeters, Millimeters.
+  void SelectUnit(int unitNumber);
+
+  // Each showing starts as not cancelled, so that one Cancel does not abandon every
+  // later save.
+  void BeginDialog() { UtmCancelled = 0; }
+  // Without a unit the values could not be divided; OK refuses with this message.
+  std::optional<std::string> OkRefusal() const;
+  void Cancel() { UtmCancelled = 1; }
+
+  // 1.0, 10.0, 100.0 or 1000.0 for the units 1 to 4.
+  double UnitDivisor() const;
+};
+
+}  // namespace zelmaro

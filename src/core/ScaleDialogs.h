@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zelmaro {
+
+// Factor of each vertical unit, in the order of the radio buttons (1 to 4):
+// meters, decimeters, centimeters, millimeters. 0 for anything else.
+std::int32_t UnitFactor(int unitNumber);
+// The unit number (1 to 4) of a factor, 0 when the factor is none of them.
+int UnitNumberOfFactor(std::int32_t factor);
+// Reads a unit typed as m, dm, cm or mm (or spelled out); 0 when unknown.
+int ParseUnitName(std::string_view name);
+
+// An altitude counted in the Scale In unit, converted to the Scale Out unit in 32-bit
+// integers, the division first: 12345 cm gives 123 m, 1234 m gives 123400 cm.
+std::int32_t ConvertScale(std::int32_t altitude, std::int32_t scaleInFactor,
+                          std::int32_t scaleOutFactor);
+
+// The values of the Dynamic Scale dialog: the unit of the altitude table and the
+// unit of the DEM. Its three edits only display the scene's range and interval.
+class DynamicScaleModel {
+ public:
+  std::int32_t ScaleInFactor = 0;
+  std::int32_t ScaleOutFactor = 0;
+  std::string MinText;
+  std::string MaxText;
+  std::string IntervalText;
+
+  // unitNumber 1 to 4: meters, decimeters, centimeters, millimeters.
+  void SelectScaleIn(int unitNumber);
+  void SelectScaleOut(int unitNumber);
+  int ScaleInChoice() const { return scaleInChoice_; }
+  int ScaleOutChoice() const { return scaleOutChoice_; }
+
+  // What OK says while a group has no unit checked; nothing when it may close.
+  std::optional<std::string> OkRefusal() const;
+  bool Complete() const { return !OkRefusal().has_value(); }
+
+ private:
+  int scaleInChoice_ = 0;
+  int scaleOutChoice_ = 0;
+};
+
+// The values of the Dynamic Parameters dialog, read from its edits on every change.
+struct DynRasterModel {
+  std::int32_t ParamMinimum = 0;
+  std::int32_t ParamMaximum = 0;
+  std::int32_t ParamInterval = 0;
+  std::int32_t ParamPixelSize = 0;
+
+  void MinimumEditChange(std::string_view text);
+  void MaximumEditChange(std::string_view text);
+  void IntervalEditChange(std::string_view text);
+  void PixelEditChange(std::string_view text);
+};
+
+// The size typed in the Image Size dialog when a raw file has no size file.
+struct ImageSizeModel {
+  std::int32_t ImageLines = 0;
+  std::int32_t ImageColumns = 0;
+  std::string NumLineText;
+  std::string NumColText;
+
+  void NumLineEditChange(std::string_view text);
+  void NumColEditChange(std::string_view text);
+  // A size of 0 or below cannot make an image; OK refuses it with this message.
+  std::optional<std::string> OkRefusal() const;
+};
+
+}  // namespace zelmaro

@@ -1,0 +1,120 @@
+#include "raster/OutputFiles.h"
+
+#include <cmath>
+
+#include "core/Error.h"
+#include "core/FileIO.h"
+#include "core/NumberText.h"
+
+namespace zelmaro {
+namespace {
+
+void RequireGrid(bool present, const char* what) {
+  if (!present) throw Error(std::string("There is no ") + what + " to save.");
+}
+
+}  // namespace
+
+std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zone,
+                                bool withCoordinates) {
+  std::string text = std::to_string(lines) + "\n" + std::to_string(columns) + "\n1\n0\n255\n" +
+                     std::to_string(zone.ZonePixelSize) + "\n\n";
+  if (withCoordinates) {
+    text += "\n\tCoordinates : \n";
+    text += "\tXMax " + FormatFixed6(zone.ZoneXMax) + "\tXMin " + FormatFixed6(zone.ZoneXMin) + "\n";
+    text += "\tYMax " + FormatFixed6(zone.ZoneYMax) + "\tYMin " + FormatFixed6(zone.ZoneYMin) + "\n";
+  }
+  return text;
+}
+
+std::string AltitudeTableText(const AltitudeTableArray& table, int altitudeCount) {
+  std::string text;
+  for (int code = 1; code <= altitudeCount && code < kAltitudeTableSize; ++code) {
+    text += std::to_string(code) + " " + std::to_string(table[code]) + "\n";
+  }
+  return text;
+}
+
+std::string AsciiGridText(const IntGrid& dem, const CoordUtmModel& coordinates) {
+  const double divisor = coordinates.UnitDivisor();
+  if (divisor == 0.0) throw Error("The unit of the DEM values is not chosen.");
+  std::string text;
+  text.reserve(dem.CellCount() * 12 + 200);
+  text += "ncols " + std::to_string(dem.Columns()) + "\n";
+  text += "nrows " + std::to_string(dem.Lines()) + "\n";
+  text += "xllcorner " + FormatFixed6(coordinates.UtmXMin) + "\n";
+  text += "yllcorner " + FormatFixed6(coordinates.UtmYMin) + "\n";
+  text += "cellsize " + FormatFixed6(std::trunc(coordinates.UtmPixelSize)) + "\n";
+  text += "nodata_value -9999.9999\n";
+  for (int line = 0; line < dem.Lines(); ++line) {
+    const std::int32_t* row = dem[line];
+    for (int column = 0; column < dem.Columns(); ++column) {
+      text += FormatFixed6(static_cast<double>(row[column]) / divisor);
+      text += '\t';
+    }
+    text += '\n';
+  }
+  return text;
+}
+
+std::string RawBytes(const ByteGrid& image) {
+  return std::string(reinterpret_cast<const char*>(image.Data()), image.CellCount());
+}
+
+std::string RawDemBytes(const IntGrid& dem) {
+  std::string bytes(dem.CellCount() * 4, '\0');
+  const std::int32_t* cells = dem.Data();
+  for (std::size_t i = 0; i < dem.CellCount(); ++i) {
+    const auto value = static_cast<std::uint32_t>(cells[i]);
+    bytes[4 * i] = static_cast<char>(value & 0xFF);
+    bytes[4 * i + 1] = static_cast<char>((value >> 8) & 0xFF);
+    bytes[4 * i + 2] = static_cast<char>((value >> 16) & 0xFF);
+    bytes[4 * i + 3] = static_cast<char>((value >> 24) & 0xFF);
+  }
+  return bytes;
+}
+
+void SaveContourImage(SessionState& session, const std::string& stem,
+                      const ZoneParameters& zone) {
+  RequireGrid(!session.ContourImage.Empty(), "contour-line image");
+  const ByteGrid& image = session.ContourImage;
+  OutputBatch batch;
+  batch.Add(stem + ".txt",
+            WithCrLf(DescriptiveFileText(image.Lines(), image.Columns(), zone, true)));
+  batch.Add(stem + "_tab.txt",
+            WithCrLf(AltitudeTableText(session.AltitudeTable, session.AltitudeCount)));
+  batch.Add(stem + ".raw", RawBytes(image));
+  batch.Commit();
+  session.InputFileName = stem;
+  session.OutputFileName = stem + ".raw";
+}
+
+void SaveShadedImage(const SessionState& session, const std::string& stem,
+                     const ZoneParameters& zone) {
+  RequireGrid(!session.ShadedImage.Empty(), "shaded image");
+  const ByteGrid& image = session.ShadedImage;
+  OutputBatch batch;
+  batch.Add(stem + ".txt",
+            WithCrLf(DescriptiveFileText(image.Lines(), image.Columns(), zone, false)));
+  batch.Add(stem + ".raw", RawBytes(image));
+  batch.Commit();
+}
+
+void SaveDemRaw(const SessionState& session, const std::string& stem,
+                const ZoneParameters& zone) {
+  RequireGrid(!session.DemGrid.Empty(), "DEM");
+  const IntGrid& dem = session.DemGrid;
+  OutputBatch batch;
+  batch.Add(stem + "_m4.txt",
+            WithCrLf(DescriptiveFileText(dem.Lines(), dem.Columns(), zone, true)));
+  batch.Add(stem + "_m4.raw", RawDemBytes(dem));
+  batch.Commit();
+}
+
+void SaveDemAscii(const SessionState& session, const std::string& stem,
+                  const CoordUtmModel& coordinates) {
+  RequireGrid(!session.DemGrid.Empty(), "DEM");
+  WriteFileAtomically(stem + ".asc", WithCrLf(AsciiGridText(session.DemGrid, coordinates)));
+}
+
+}  // namespace zelmaro

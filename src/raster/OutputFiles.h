@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/CoordUtmModel.h"
+#include "core/Grid.h"
+#include "core/SessionState.h"
+#include "core/ZoneParameters.h"
+
+namespace zelmaro {
+
+// The text of a descriptive file: lines, columns, 1, 0, 255, the pixel size and an
+// empty line, then, when asked, the coordinates block of the zone. Line breaks are
+// "\n" here; the writers turn them into CR LF.
+std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zone,
+                                bool withCoordinates);
+// "code altitude" lines for codes 1 to altitudeCount.
+std::string AltitudeTableText(const AltitudeTableArray& table, int altitudeCount);
+// The ASCII grid of a DEM, values divided by the unit divisor of the dialog.
+std::string AsciiGridText(const IntGrid& dem, const CoordUtmModel& coordinates);
+// Raw images: one byte per cell, and 4-byte little-endian integers per cell.
+std::string RawBytes(const ByteGrid& image);
+std::string RawDemBytes(const IntGrid& dem);
+
+// The three save commands. Each writes all its files or none of them, and throws Error
+// when a file cannot be written.
+//
+// stem.txt (with coordinates), stem_tab.txt and stem.raw of the contour-line image;
+// the stem becomes the session's input name and stem.raw its output name.
+void SaveContourImage(SessionState& session, const std::string& stem,
+                      const ZoneParameters& zone);
+// stem.txt (without coordinates) and stem.raw of the shaded picture.
+void SaveShadedImage(const SessionState& session, const std::string& stem,
+                     const ZoneParameters& zone);
+// stem_m4.txt (with coordinates) and stem_m4.raw of the DEM.
+void SaveDemRaw(const SessionState& session, const std::string& stem,
+                const ZoneParameters& zone);
+// stem.asc, the ASCII grid of the DEM.
+void SaveDemAscii(const SessionState& session, const std::string& stem,
+                  const CoordUtmModel& coordinates);
+
+}  // namespace zelmaro

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include "core/CoordUtmModel.h"
+#include "core/Error.h"
+#include "core/ScaleDialogs.h"
+
+namespace zelmaro {
+namespace {
+
+TEST(DynamicScaleModel, OkNamesTheInputUnitFirstThenTheOutputUnit) {
+  DynamicScaleModel model;
+  EXPECT_EQ(model.OkRefusal(), "Dynamic Scale In Undefined");
+  model.SelectScaleOut(1);
+  EXPECT_EQ(model.OkRefusal(), "Dynamic Scale In Undefined");
+  DynamicScaleModel onlyIn;
+  onlyIn.SelectScaleIn(1);
+  EXPECT_EQ(onlyIn.OkRefusal(), "Dynamic Scale Out Undefined");
+  onlyIn.SelectScaleOut(4);
+  EXPECT_FALSE(onlyIn.OkRefusal().has_value());
+}
+
+TEST(DynamicScaleModel, RadioButtonsSetTheFactorsAndKeepThem) {
+  DynamicScaleModel model;
+  EXPECT_EQ(model.ScaleInFactor, 0);
+  EXPECT_EQ(model.ScaleOutFactor, 0);
+  model.SelectScaleIn(3);
+  model.SelectScaleOut(1);
+  EXPECT_EQ(model.ScaleInFactor, 100);
+  EXPECT_EQ(model.ScaleOutFactor, 1);
+  model.SelectScaleIn(2);
+  EXPECT_EQ(model.ScaleInFactor, 10);
+  EXPECT_EQ(model.ScaleInChoice(), 2);
+  model.SelectScaleIn(9);
+  EXPECT_EQ(model.ScaleInFactor, 10);
+}
+
+TEST(ScaleConversion, DividesFirstInIntegers) {
+  EXPECT_EQ(ConvertScale(12345, 100, 1), 123);
+  EXPECT_EQ(ConvertScale(1234, 1, 100), 123400);
+  EXPECT_EQ(ConvertScale(-149, 10, 1), -14);
+  EXPECT_THROW(ConvertScale(100, 0, 1), Error);
+}
+
+TEST(UnitNames, ReadTheShortAndLongForms) {
+  EXPECT_EQ(ParseUnitName("m"), 1);
+  EXPECT_EQ(ParseUnitName("dm"), 2);
+  EXPECT_EQ(ParseUnitName("CM"), 3);
+  EXPECT_EQ(ParseUnitName("millimeters"), 4);
+  EXPECT_EQ(ParseUnitName("km"), 0);
+  EXPECT_EQ(UnitNumberOfFactor(100), 3);
+  EXPECT_EQ(UnitNumberOfFactor(7), 0);
+}
+
+TEST(DynRasterModel, EditsStoreTheirLeadingInteger) {
+  DynRasterModel model;
+  model.MinimumEditChange("12abc");
+  model.MaximumEditChange("");
+  model.IntervalEditChange("25");
+  model.PixelEditChange("30.9");
+  EXPECT_EQ(model.ParamMinimum, 12);
+  EXPECT_EQ(model.ParamMaximum, 0);
+  EXPECT_EQ(model.ParamInterval, 25);
+  EXPECT_EQ(model.ParamPixelSize, 30);
+}
+
+TEST(ImageSizeModel, RefusesSizesOfZeroOrBelow) {
+  ImageSizeModel model;
+  model.NumLineEditChange("100");
+  model.NumColEditChange("abc");
+  EXPECT_EQ(model.ImageLines, 100);
+  EXPECT_EQ(model.ImageColumns, 0);
+  EXPECT_TRUE(model.OkRefusal().has_value());
+  model.NumColEditChange("200");
+  EXPECT_FALSE(model.OkRefusal().has_value());
+  EXPECT_EQ(model.NumColText, "200");
+}
+
+TEST(CoordUtmModel, ReadsThePixelSizeAsAnIntegerAndTheCornerAsReals) {
+  CoordUtmModel model;
+  model.PixSizeEditChange("30.9");
+  model.XMinEditChange("1756000.25");
+  model.YMinEditChange("5.9e6");
+  EXPECT_DOUBLE_EQ(model.UtmPixelSize, 30.0);
+  EXPECT_DOUBLE_EQ(model.UtmXMin, 1756000.25);
+  EXPECT_DOUBLE_EQ(model.UtmYMin, 5900000.0);
+}
+
+TEST(CoordUtmModel, NeedsAUnitToCloseAndGivesItsDivisor) {
+  CoordUtmModel model;
+  EXPECT_EQ(model.UtmUnit, 0);
+  EXPECT_TRUE(model.OkRefusal().has_value());
+  model.SelectUnit(3);
+  EXPECT_FALSE(model.OkRefusal().has_value());
+  EXPECT_DOUBLE_EQ(model.UnitDivisor(), 100.0);
+  model.SelectUnit(1);
+  EXPECT_DOUBLE_EQ(model.UnitDivisor(), 1.0);
+  model.SelectUnit(4);
+  EXPECT_DOUBLE_EQ(model.UnitDivisor(), 1000.0);
+}
+
+TEST(CoordUtmModel, CancelHoldsForOneShowingOnly) {
+  CoordUtmModel model;
+  model.BeginDialog();
+  model.Cancel();
+  EXPECT_EQ(model.UtmCancelled, 1);
+  model.BeginDialog();
+  EXPECT_EQ(model.UtmCancelled, 0);
+}
+
+}  // namespace
+}  // namespace zelmaro

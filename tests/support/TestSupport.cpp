@@ -1,0 +1,83 @@
+#include "support/TestSupport.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+
+namespace zelmaro::testing {
+
+TemporaryFolder::TemporaryFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "zelmaro-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+  std::error_code error;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, error);
+  std::filesystem::remove_all(path_, error);
+}
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot read " + path);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path);
+}
+
+std::string ListFolder(const std::string& path) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::string joined;
+  for (const auto& name : names) joined += (joined.empty() ? "" : " ") + name;
+  return joined;
+}
+
+std::string ExamplePath(const std::string& name) {
+  return std::string(ZELMARO_EXAMPLES_DIR) + "/" + name;
+}
+
+int RunCli(const std::string& arguments, std::string* output, std::string* errors) {
+  TemporaryFolder folder;
+  const std::string command = std::string(ZELMARO_CLI_PATH) + " " + arguments + " >" +
+                              folder.File("out") + " 2>" + folder.File("err");
+  const int status = std::system(command.c_str());
+  if (output) *output = ReadFileBytes(folder.File("out"));
+  if (errors) *errors = ReadFileBytes(folder.File("err"));
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+ByteGrid CodesFromText(const std::initializer_list<const char*>& rows) {
+  const int lines = static_cast<int>(rows.size());
+  const int columns = lines == 0 ? 0 : static_cast<int>(std::string(*rows.begin()).size());
+  ByteGrid grid(lines, columns, 255);
+  int line = 0;
+  for (const char* row : rows) {
+    for (int column = 0; column < columns; ++column) {
+      const char c = row[column];
+      if (c >= '0' && c <= '9') grid[line][column] = static_cast<std::uint8_t>(c - '0');
+      else if (c >= 'a' && c <= 'z') grid[line][column] = static_cast<std::uint8_t>(c - 'a' + 10);
+    }
+    ++line;
+  }
+  return grid;
+}
+
+}  // namespace zelmaro::testing

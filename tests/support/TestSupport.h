@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "core/Grid.h"
+
+namespace zelmaro::testing {
+
+// A fresh empty folder for one test, removed with the object.
+class TemporaryFolder {
+ public:
+  TemporaryFolder();
+  ~TemporaryFolder();
+  TemporaryFolder(const TemporaryFolder&) = delete;
+  TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+
+  const std::string& Path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The names of the files in a folder, sorted.
+std::string ListFolder(const std::string& path);
+
+// The bundled example data set.
+std::string ExamplePath(const std::string& name);
+
+// Runs the batch tool with the given arguments; returns its exit code and fills the
+// standard output and error.
+int RunCli(const std::string& arguments, std::string* output = nullptr,
+           std::string* errors = nullptr);
+
+// A grid from rows of text: digits and letters are codes ('.' is 255).
+ByteGrid CodesFromText(const std::initializer_list<const char*>& rows);
+
+}  // namespace zelmaro::testing

@@ -47,6 +47,11 @@ class Grid {
       throw Error("Impossible grid size: " + std::to_string(lines) + " lines x " +
                   std::to_string(columns) + " columns.");
     }
+    // Cells are numbered with 32-bit integers throughout the program.
+    if (static_cast<long long>(lines) * columns > 2147483647LL) {
+      throw Error("A grid of " + std::to_string(lines) + " lines x " + std::to_string(columns) +
+                  " columns is too large.");
+    }
     try {
       cells_.assign(static_cast<std::size_t>(lines) * static_cast<std::size_t>(columns), fill);
     } catch (const std::bad_alloc&) {

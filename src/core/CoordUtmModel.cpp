@@ -31,6 +31,8 @@ std::optional<std::string> CoordUtmModel::OkRefusal() const {
   return std::nullopt;
 }
 
-double CoordUtmModel::UnitDivisor() const { return static_cast<double>(UnitFactor(UtmUnit)); }
+double CoordUtmModel::UnitDivisor() const {
+  return static_cast<double>(UnitFactor(UtmUnit));
+}
 
 }  // namespace zelmaro

@@ -4,8 +4,7 @@
 
 namespace zelmaro {
 
-DisplayBitmap DisplayBitmap::Create(SessionState& session, int columns, int lines,
-                                    PixelMode mode) {
+DisplayBitmap DisplayBitmap::Create(SessionState& session, int columns, int lines, PixelMode mode) {
   if (lines < 0 || columns < 0) {
     throw Error("Impossible picture size: " + std::to_string(lines) + " lines x " +
                 std::to_string(columns) + " columns.");

@@ -76,9 +76,17 @@ using FloatGrid = Grid<float>;
 using DoubleGrid = Grid<double>;
 
 // The factories take the columns first, then the lines, and give zero-filled grids.
-inline ByteGrid AllocByteGrid(int columns, int lines) { return ByteGrid(lines, columns); }
-inline IntGrid AllocIntGrid(int columns, int lines) { return IntGrid(lines, columns); }
-inline FloatGrid AllocFloatGrid(int columns, int lines) { return FloatGrid(lines, columns); }
-inline DoubleGrid AllocDoubleGrid(int columns, int lines) { return DoubleGrid(lines, columns); }
+inline ByteGrid AllocByteGrid(int columns, int lines) {
+  return ByteGrid(lines, columns);
+}
+inline IntGrid AllocIntGrid(int columns, int lines) {
+  return IntGrid(lines, columns);
+}
+inline FloatGrid AllocFloatGrid(int columns, int lines) {
+  return FloatGrid(lines, columns);
+}
+inline DoubleGrid AllocDoubleGrid(int columns, int lines) {
+  return DoubleGrid(lines, columns);
+}
 
 }  // namespace zelmaro

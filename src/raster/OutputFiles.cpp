@@ -21,8 +21,10 @@ std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zo
                      std::to_string(zone.ZonePixelSize) + "\n\n";
   if (withCoordinates) {
     text += "\n\tCoordinates : \n";
-    text += "\tXMax " + FormatFixed6(zone.ZoneXMax) + "\tXMin " + FormatFixed6(zone.ZoneXMin) + "\n";
-    text += "\tYMax " + FormatFixed6(zone.ZoneYMax) + "\tYMin " + FormatFixed6(zone.ZoneYMin) + "\n";
+    text +=
+        "\tXMax " + FormatFixed6(zone.ZoneXMax) + "\tXMin " + FormatFixed6(zone.ZoneXMin) + "\n";
+    text +=
+        "\tYMax " + FormatFixed6(zone.ZoneYMax) + "\tYMin " + FormatFixed6(zone.ZoneYMin) + "\n";
   }
   return text;
 }
@@ -74,8 +76,7 @@ std::string RawDemBytes(const IntGrid& dem) {
   return bytes;
 }
 
-void SaveContourImage(SessionState& session, const std::string& stem,
-                      const ZoneParameters& zone) {
+void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone) {
   RequireGrid(!session.ContourImage.Empty(), "contour-line image");
   const ByteGrid& image = session.ContourImage;
   OutputBatch batch;
@@ -100,8 +101,7 @@ void SaveShadedImage(const SessionState& session, const std::string& stem,
   batch.Commit();
 }
 
-void SaveDemRaw(const SessionState& session, const std::string& stem,
-                const ZoneParameters& zone) {
+void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone) {
   RequireGrid(!session.DemGrid.Empty(), "DEM");
   const IntGrid& dem = session.DemGrid;
   OutputBatch batch;

@@ -28,14 +28,12 @@ std::string RawDemBytes(const IntGrid& dem);
 //
 // stem.txt (with coordinates), stem_tab.txt and stem.raw of the contour-line image;
 // the stem becomes the session's input name and stem.raw its output name.
-void SaveContourImage(SessionState& session, const std::string& stem,
-                      const ZoneParameters& zone);
+void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone);
 // stem.txt (without coordinates) and stem.raw of the shaded picture.
 void SaveShadedImage(const SessionState& session, const std::string& stem,
                      const ZoneParameters& zone);
 // stem_m4.txt (with coordinates) and stem_m4.raw of the DEM.
-void SaveDemRaw(const SessionState& session, const std::string& stem,
-                const ZoneParameters& zone);
+void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone);
 // stem.asc, the ASCII grid of the DEM.
 void SaveDemAscii(const SessionState& session, const std::string& stem,
                   const CoordUtmModel& coordinates);

@@ -14,7 +14,9 @@ namespace {
 // Largest image accepted: beyond it cell indices leave the 32-bit range.
 constexpr std::int64_t kMaxCells = std::numeric_limits<std::int32_t>::max();
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
 // Whitespace-separated words of a text, each with the line it stands on.
 struct Word {
@@ -52,7 +54,9 @@ void CheckSize(const ImageSize& size, const std::string& where) {
 
 }  // namespace
 
-std::string SizeFileNameFor(const std::string& rawPath) { return ReplaceExtension(rawPath, ".txt"); }
+std::string SizeFileNameFor(const std::string& rawPath) {
+  return ReplaceExtension(rawPath, ".txt");
+}
 
 std::optional<ImageSize> ReadSizeFile(const std::string& path) {
   if (!FileExists(path)) return std::nullopt;
@@ -70,8 +74,8 @@ std::optional<ImageSize> ReadSizeFile(const std::string& path) {
 }
 
 void WriteSizeFile(const std::string& path, const ImageSize& size) {
-  WriteFileAtomically(path, WithCrLf(std::to_string(size.lines) + "\n" +
-                                     std::to_string(size.columns) + "\n"));
+  WriteFileAtomically(
+      path, WithCrLf(std::to_string(size.lines) + "\n" + std::to_string(size.columns) + "\n"));
 }
 
 ByteGrid ReadRawImage(const std::string& path, const ImageSize& size) {
@@ -199,10 +203,9 @@ IntGrid ReadRawDem(const std::string& path, const ImageSize& size) {
   std::int32_t* cells = dem.Data();
   for (std::size_t i = 0; i < dem.CellCount(); ++i) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) + 4 * i;
-    cells[i] = static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
-                                         static_cast<std::uint32_t>(b[1]) << 8 |
-                                         static_cast<std::uint32_t>(b[2]) << 16 |
-                                         static_cast<std::uint32_t>(b[3]) << 24);
+    cells[i] = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+        static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
   }
   return dem;
 }

@@ -38,9 +38,9 @@ std::vector<std::int32_t> ReadAltitudeTable(const std::string& path);
 // What the user answered during a Raster command.
 struct RasterLoadAnswers {
   std::string rawPath;
-  std::string sizePath;                 // empty: the size file beside the raw file
-  std::optional<ImageSize> typedSize;   // the size dialog's answer when there is no size file
-  std::optional<std::string> tablePath; // nothing: the table dialog was cancelled
+  std::string sizePath;                  // empty: the size file beside the raw file
+  std::optional<ImageSize> typedSize;    // the size dialog's answer when there is no size file
+  std::optional<std::string> tablePath;  // nothing: the table dialog was cancelled
 };
 
 // The load in stages, each of which changes the session only once all it needs was

@@ -54,10 +54,10 @@ TEST_F(ShadeConvertCli, ShadeWritesTheSameBytesAsSaveImage) {
 }
 
 TEST_F(ShadeConvertCli, ConvertWritesTheSameAsciiGridAsSaveDem) {
-  ASSERT_EQ(RunCli("convert --dem " + folder.File("site_m4.raw") +
-                   " --pixel 25 --xmin 1756000 --ymin 5917000.5 --unit cm --out " +
-                   folder.File("site")),
-            0);
+  ASSERT_EQ(
+      RunCli("convert --dem " + folder.File("site_m4.raw") +
+             " --pixel 25 --xmin 1756000 --ymin 5917000.5 --unit cm --out " + folder.File("site")),
+      0);
   CoordUtmModel coordinates;
   coordinates.UtmPixelSize = 25;
   coordinates.UtmXMin = 1756000;

@@ -1,14 +1,17 @@
 #include "pretreat/BreakSearch.h"
 
+#include <array>
+
 #include "core/FileIO.h"
-#include "pretreat/CodePixelLists.h"
+#include "pretreat/LineCellScan.h"
 #include "pretreat/NeighbourCode.h"
 
 namespace zelmaro {
 namespace {
 
-// Background cells are scanned as a line code once AltitudeCount reaches 255. They make
-// up most of an image, so they are read straight from it rather than listed.
+// Background cells are scanned as a line code once AltitudeCount reaches 255, after
+// every other code. They make up most of an image, so they get a plain scan of their
+// own.
 void AppendBackgroundEnds(const ByteGrid& image, ScanArea area, BreakTable& table) {
   for (int line = 1; line <= area.Lines - 2; ++line) {
     const std::uint8_t* row = image[line];
@@ -21,24 +24,34 @@ void AppendBackgroundEnds(const ByteGrid& image, ScanArea area, BreakTable& tabl
   }
 }
 
+// The ends found in one pass in scan order, regrouped by code as the scans of one code
+// after the other find them; within a code the scan order stays.
+BreakTable GroupedByCode(const BreakTable& found) {
+  std::array<std::size_t, 257> start{};
+  for (const BreakEntry& entry : found) ++start[entry.Curve + 1];
+  for (int code = 1; code <= 256; ++code) start[code] += start[code - 1];
+  BreakTable grouped(found.size());
+  for (const BreakEntry& entry : found) grouped[start[entry.Curve]++] = entry;
+  return grouped;
+}
+
 }  // namespace
 
 BreakTable SearchBreaks(const SessionState& session) {
   const ByteGrid& image = session.ContourImage;
   const ScanArea area = ScanAreaOf(session);
-  const int lastCode = LastDeletableCode(session);
   const std::ptrdiff_t stride = image.Columns();
-  BreakTable table;
-  WithCodePixelLists(image, area, lastCode, [&](const auto& lists) {
-    for (int code = 1; code <= lastCode; ++code) {
-      for (const auto offset : lists.Of(code)) {
-        if (IsSingleNeighbour(NeighbourCodeAt(image.Data() + offset, stride))) {
-          table.push_back({static_cast<std::int32_t>(offset / stride),
-                           static_cast<std::int32_t>(offset % stride), code});
-        }
-      }
-    }
-  });
+  const std::uint8_t* cells = image.Data();
+  BreakTable found;
+  ForEachLineCell(cells, static_cast<std::size_t>(stride), area, LastDeletableCode(session),
+                  [&](const std::uint8_t* cell, int code) {
+                    if (IsSingleNeighbour(NeighbourCodeAt(cell, stride))) {
+                      const std::ptrdiff_t offset = cell - cells;
+                      found.push_back({static_cast<std::int32_t>(offset / stride),
+                                       static_cast<std::int32_t>(offset % stride), code});
+                    }
+                  });
+  BreakTable table = GroupedByCode(found);
   if (session.AltitudeCount >= kBackgroundCode) AppendBackgroundEnds(image, area, table);
   return table;
 }

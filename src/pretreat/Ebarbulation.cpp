@@ -1,6 +1,6 @@
 #include "pretreat/Ebarbulation.h"
 
-#include "pretreat/CodePixelLists.h"
+#include "pretreat/LineCellScan.h"
 
 namespace zelmaro {
 namespace {
@@ -10,11 +10,8 @@ constexpr DeletionMask kBranchEnds = BranchEndMask();
 }  // namespace
 
 void RemoveBranchEnds(SessionState& session) {
-  ByteGrid& image = session.ContourImage;
-  const int lastCode = LastDeletableCode(session);
-  WithCodePixelLists(image, ScanAreaOf(session), lastCode, [&](const auto& lists) {
-    DeleteMatchingCells(image, lists, lastCode, kBranchEnds);
-  });
+  DeleteMatchingCells(session.ContourImage, ScanAreaOf(session), LastDeletableCode(session),
+                      kBranchEnds);
 }
 
 }  // namespace zelmaro

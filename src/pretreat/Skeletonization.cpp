@@ -1,6 +1,6 @@
 #include "pretreat/Skeletonization.h"
 
-#include "pretreat/CodePixelLists.h"
+#include "pretreat/LineCellScan.h"
 
 namespace zelmaro {
 namespace {
@@ -11,14 +11,10 @@ constexpr DeletionMask kPhase2 = ThinningMask(2);
 }  // namespace
 
 void ThinContourLines(SessionState& session) {
-  ByteGrid& image = session.ContourImage;
+  const ScanArea area = ScanAreaOf(session);
   const int lastCode = LastDeletableCode(session);
-  // Phase 2 reuses the lists of phase 1: a cell deleted meanwhile no longer holds its
-  // code and is passed over.
-  WithCodePixelLists(image, ScanAreaOf(session), lastCode, [&](const auto& lists) {
-    DeleteMatchingCells(image, lists, lastCode, kPhase1);
-    DeleteMatchingCells(image, lists, lastCode, kPhase2);
-  });
+  DeleteMatchingCells(session.ContourImage, area, lastCode, kPhase1);
+  DeleteMatchingCells(session.ContourImage, area, lastCode, kPhase2);
 }
 
 }  // namespace zelmaro

@@ -1,6 +1,6 @@
-// The fast pre-treatments visit only the cells of each code; the literal versions scan
-// the whole image once per code. On any image they must leave the same bytes and find
-// the same ends in the same order.
+// The production pre-treatments make one pass over the line cells of all codes; the
+// literal versions scan the whole image once per code. On any image they must leave
+// the same bytes and find the same ends in the same order.
 #include <gtest/gtest.h>
 
 #include <random>

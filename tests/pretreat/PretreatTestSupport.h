@@ -44,4 +44,12 @@ inline SessionState SessionOf(ByteGrid image, int altitudeCount) {
   return session;
 }
 
+// The image after the given number of runs of a treatment.
+inline ByteGrid Treated(const ByteGrid& image, int altitudeCount, void (*treatment)(SessionState&),
+                        int runs = 1) {
+  SessionState session = SessionOf(image, altitudeCount);
+  for (int run = 0; run < runs; ++run) treatment(session);
+  return session.ContourImage;
+}
+
 }  // namespace zelmaro::testing

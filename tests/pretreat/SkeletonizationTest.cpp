@@ -15,9 +15,7 @@ using testing::CodesFromText;
 using testing::SessionOf;
 
 ByteGrid Thinned(const ByteGrid& image, int altitudeCount = 12) {
-  SessionState session = SessionOf(image, altitudeCount);
-  ThinContourLines(session);
-  return session.ContourImage;
+  return testing::Treated(image, altitudeCount, ThinContourLines);
 }
 
 TEST(NeighbourCode, WeighsEachNeighbourAsTheWindowShowsIt) {

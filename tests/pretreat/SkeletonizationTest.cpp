@@ -12,7 +12,6 @@ namespace zelmaro {
 namespace {
 
 using testing::CodesFromText;
-using testing::SessionOf;
 
 ByteGrid Thinned(const ByteGrid& image, int altitudeCount = 12) {
   return testing::Treated(image, altitudeCount, ThinContourLines);
@@ -229,26 +228,6 @@ TEST(ThinContourLines, NeverChangesTheOutermostLinesAndColumnsButCountsThem) {
                 "......",
                 "......",
             }));
-}
-
-TEST(ThinContourLines, ContinuesOnItsOwnResultAndHandlesTinyImages) {
-  SessionState session = SessionOf(CodesFromText({
-                                       "........",
-                                       ".11.....",
-                                       "..11....",
-                                       "...11...",
-                                       "....11..",
-                                       "........",
-                                   }),
-                                   3);
-  ThinContourLines(session);
-  const ByteGrid once = session.ContourImage;
-  ThinContourLines(session);
-  EXPECT_EQ(session.ContourImage, once);
-  for (const ByteGrid& tiny :
-       {ByteGrid(), ByteGrid(1, 5, 1), ByteGrid(2, 2, 1), ByteGrid(5, 2, 1)}) {
-    EXPECT_EQ(Thinned(tiny), tiny);
-  }
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/SessionState.h"
+
+namespace zelmaro {
+
+// One run of the thinning and corner elimination of ContourImage, in place: a scan of
+// every code from 1 to AltitudeCount with the phase-1 configurations, then a second
+// scan with the phase-2 corners. The first and last line and column never change but
+// count as neighbours. Running it again thins further.
+void ThinContourLines(SessionState& session);
+
+}  // namespace zelmaro

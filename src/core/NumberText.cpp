@@ -8,8 +8,12 @@
 namespace zelmaro {
 namespace {
 
-bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Length of the longest prefix of `text` that reads as a decimal real, or 0.
 std::size_t RealPrefixLength(std::string_view text) {
@@ -70,6 +74,10 @@ double ReadLeadingReal(std::string_view text) {
   text.remove_prefix(i);
   const std::size_t length = RealPrefixLength(text);
   return length == 0 ? 0.0 : ConvertReal(text.substr(0, length));
+}
+
+std::size_t LeadingRealLength(std::string_view text) {
+  return RealPrefixLength(text);
 }
 
 bool ParseInteger(std::string_view text, std::int32_t& value) {

@@ -64,7 +64,12 @@ class SceneBuilder {
   }
 
   bool OnVertex(const DxfVertex& vertex, bool first) {
-    if (altitudes_.Empty()) Refuse(reader_, "lists contour lines before its $EXTMAX.");
+    if (altitudes_.Empty()) {
+      if (!sawExtMin_ && !sawExtMax_) {
+        Refuse(reader_, "has no header extent ($EXTMIN, $EXTMAX) before its contour lines.");
+      }
+      Refuse(reader_, "lists contour lines before its $EXTMAX.");
+    }
     VectorCell cell;
     if (!std::isfinite(vertex.Z) || !MapPointCell(vertex.X, vertex.Y, frame_.XMin, frame_.YMin,
                                                   frame_.Lines, frame_.ScenePixelSize, cell)) {

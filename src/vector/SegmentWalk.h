@@ -13,28 +13,35 @@ struct VectorCell {
   bool operator==(const VectorCell&) const = default;
 };
 
+// Rounds half up: trunc(x + 0.5) for the cells of the frame, and one cell further
+// down for positions left of or above it, where truncating toward zero would put two
+// rows of positions into cell 0 and shift every cell beyond by one.
+inline int RoundHalfUp(double value) {
+  return static_cast<int>(std::floor(value + 0.5));
+}
+
 // The cell of a map point: line 0 at the top (the frame's YMax at `lines` cells
-// below), column 0 at the left, both rounded half up and truncated toward zero.
-// Nothing when the position is not finite or lies so far from the grid that no
-// walk could reach it in reasonable time; such a vertex is ignored.
+// below), column 0 at the left, both rounded half up. Nothing when the position is not finite or
+// lies so far from the grid that no walk could reach it in reasonable time; such a vertex is
+// ignored.
 inline constexpr double kFarthestVectorCell = 1 << 24;
 inline bool MapPointCell(double x, double y, double xMin, double yMin, double lines,
                          double pixelSize, VectorCell& cell) {
-  const double line = lines - (y - yMin) / pixelSize + 0.5;
-  const double column = (x - xMin) / pixelSize + 0.5;
+  const double line = lines - (y - yMin) / pixelSize;
+  const double column = (x - xMin) / pixelSize;
   if (!std::isfinite(line) || !std::isfinite(column)) return false;
   if (std::fabs(line) > kFarthestVectorCell || std::fabs(column) > kFarthestVectorCell) {
     return false;
   }
-  cell = {static_cast<int>(std::trunc(line)), static_cast<int>(std::trunc(column))};
+  cell = {RoundHalfUp(line), RoundHalfUp(column)};
   return true;
 }
 
 // The cells a polyline segment passes through after its start: n steps, n being the
 // longer of its line and column extents, each step moving one cell along the longer
 // axis and a fraction along the other, rounded half up. The walk always ends after its
-// n steps, also where rounding toward zero of negative positions would never land on
-// the end cell. `visit(line, column)` sees every step's cell, the end cell included.
+// n steps, whatever rounding does to the last position. `visit(line, column)` sees every step's
+// cell, the end cell included.
 template <typename Visit>
 void WalkSegment(VectorCell from, VectorCell to, Visit&& visit) {
   const int lineExtent = to.line - from.line;
@@ -48,7 +55,7 @@ void WalkSegment(VectorCell from, VectorCell to, Visit&& visit) {
   for (int step = 0; step < steps; ++step) {
     line += lineStep;
     column += columnStep;
-    visit(static_cast<int>(std::trunc(line + 0.5)), static_cast<int>(std::trunc(column + 0.5)));
+    visit(RoundHalfUp(line), RoundHalfUp(column));
   }
 }
 

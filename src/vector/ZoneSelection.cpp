@@ -33,7 +33,7 @@ void RemoveCornerPass(ByteGrid& image, const int (&corners)[N]) {
 }
 
 std::int32_t CountAt(double extent, std::int32_t pixelSize) {
-  return static_cast<std::int32_t>(std::trunc(extent / pixelSize + 0.5));
+  return RoundHalfUp(extent / pixelSize);
 }
 
 std::uint8_t CodeOfAltitude(const SessionState& session, double z) {

@@ -83,9 +83,8 @@ TEST(DrawSegment, WritesBothEndsAndOneCellPerStepRoundedHalfUp) {
 
 TEST(DrawSegment, EndsAfterItsStepsAcrossNegativePositions) {
   DoubleGrid grid(12, 12, NoVectorValue);
-  // Rounding toward zero of -0.5 lands on 0, never on the end cell -1: the walk must
-  // still stop, and cells outside the grid are skipped.
-  // Here the last steps land on (0, -3) and (0, -4).
+  // The walk reaches negative positions: it stops after its 7 steps and skips the
+  // cells outside the grid.
   DrawSegment(grid, {5, 3}, {-1, -4}, 7.0, 10, 10);
   int marked = 0;
   for (double cell : grid.Cells()) marked += cell == 7.0 ? 1 : 0;
@@ -117,7 +116,8 @@ TEST(VectorScene, BottomEdgeContourIsNotShownAndTakesNoPartInTheInterval) {
 
 TEST(VectorScene, IntervalIsTheStepBelowZMax) {
   SampleDxf hundreds = SmallFrame(100, 500);
-  for (int level = 1; level <= 5; ++level) hundreds.lines.push_back(AcrossAtLine(100 * level, level));
+  for (int level = 1; level <= 5; ++level)
+    hundreds.lines.push_back(AcrossAtLine(100 * level, level));
   const VectorScene scene = LoadText(PolylineDxf(hundreds, VertexLayout::Agency));
   EXPECT_EQ(scene.frame.HypsometricInterval, 100);
   EXPECT_EQ(TableOf(scene), (std::vector<std::int32_t>{100, 200, 300, 400, 500}));
@@ -193,8 +193,9 @@ TEST(VectorScene, ATruncatedFileLoadsWhatItHolds) {
 }
 
 TEST(VectorScene, RefusesFilesWithoutAUsableFrame) {
-  const std::string body = "  0\nSECTION\n  2\nENTITIES\n  0\nPOLYLINE\n  0\nVERTEX\n  8\n0\n"
-                           " 10\n1\n 20\n2\n 30\n3\n  0\nSEQEND\n";
+  const std::string body =
+      "  0\nSECTION\n  2\nENTITIES\n  0\nPOLYLINE\n  0\nVERTEX\n  8\n0\n"
+      " 10\n1\n 20\n2\n 30\n3\n  0\nSEQEND\n";
   const std::string extMin = "  9\n$EXTMIN\n 10\n0\n 20\n0\n 30\n0\n";
   const struct {
     std::string text;

@@ -19,7 +19,9 @@ CliArguments::CliArguments(const std::vector<std::string>& words) {
   }
 }
 
-bool CliArguments::Has(const std::string& name) const { return options_.count(name) != 0; }
+bool CliArguments::Has(const std::string& name) const {
+  return options_.count(name) != 0;
+}
 
 std::string CliArguments::Text(const std::string& name) const {
   const auto found = options_.find(name);

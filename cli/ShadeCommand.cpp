@@ -20,8 +20,7 @@ int RunShade(const CliArguments& arguments) {
   session.ShadedImage = ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut);
   SaveShadedImage(session, out, zone);
   std::printf("Shaded image written to %s.raw (%d lines x %d columns), described in %s.txt\n",
-              out.c_str(), session.ShadedImage.Lines(), session.ShadedImage.Columns(),
-              out.c_str());
+              out.c_str(), session.ShadedImage.Lines(), session.ShadedImage.Columns(), out.c_str());
   return 0;
 }
 

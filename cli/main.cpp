@@ -40,8 +40,8 @@ int main(int argc, char** argv) {
     try {
       const std::vector<std::string> rest(words.begin() + 1, words.end());
       if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h")) {
-        std::printf("Usage: zelmaro-cli %s %s\n%s\n", command.name.c_str(),
-                    command.usage.c_str(), command.summary.c_str());
+        std::printf("Usage: zelmaro-cli %s %s\n%s\n", command.name.c_str(), command.usage.c_str(),
+                    command.summary.c_str());
         return 0;
       }
       return command.run(zelmaro::cli::CliArguments(rest));

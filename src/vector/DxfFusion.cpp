@@ -76,6 +76,35 @@ class RecordReader {
   std::string_view record_;
 };
 
+// A lightweight polyline written as the POLYLINE, VERTEX and SEQEND records of the
+// agency layout, so that the fused file reads like any other. Blanks of its layer name
+// become underscores: every reader splits words at blanks.
+void AppendAsPolylineRecords(const DxfReader& reader, const DxfLwPolyline& polyline, double z,
+                             std::string& output) {
+  std::string layer = polyline.layer.empty() ? "0" : polyline.layer;
+  for (char& c : layer) {
+    if (c == ' ' || c == '\t') c = '_';
+  }
+  auto rounded = [&](double value) {
+    if (!FitsInteger(value + 0.5)) {
+      throw Error("The DXF file " + reader.Path() + " has an LWPOLYLINE value " +
+                  FormatGeneral15(value) + " that no fused file can carry.");
+    }
+    return static_cast<std::int32_t>(std::trunc(value + 0.5));
+  };
+  output += "POLYLINE\n  8\n" + layer + "\n  66\n1\n 10\n     0\n 20\n     0\n 30\n";
+  AppendLine(output, "", rounded(z));
+  output += "  0\n";
+  for (const DxfLwPolyline::Point& point : TracedPoints(polyline)) {
+    output += "VERTEX\n  8\n" + layer + "\n 70\n    32\n";
+    AppendLine(output, " 10\n", rounded(point.X));
+    AppendLine(output, " 20\n", rounded(point.Y));
+    AppendLine(output, " 30\n", rounded(z));
+    output += "  0\n";
+  }
+  output += "SEQEND\n0\n";
+}
+
 struct HeaderRecords {
   HeaderPoint min;
   HeaderPoint max;
@@ -119,6 +148,9 @@ void AccumulateExtent(DxfReader& reader, std::size_t input, FusionExtent& extent
       }
     } else if (*token == kDxfPolyline) {
       if (progress) progress(1, input, ++polylines);
+    } else if (*token == kDxfLwPolyline) {
+      reader.ReadLwPolyline();
+      if (progress) progress(1, input, ++polylines);
     } else if (*token == kDxfVertex) {
       reader.ReadVertex(4);
     }
@@ -138,6 +170,11 @@ void CopyEntities(DxfReader& reader, std::size_t input, std::string& output,
       polylineSeen = true;
       if (progress) progress(2, input, ++polylines);
       CopyPolylineRecord(reader, output);
+    } else if (*token == kDxfLwPolyline) {
+      polylineSeen = true;
+      if (progress) progress(2, input, ++polylines);
+      const DxfLwPolyline polyline = reader.ReadLwPolyline();
+      AppendAsPolylineRecords(reader, polyline, polyline.elevation, output);
     } else if (*token == kDxfVertex) {
       CopyVertexRecord(reader, output);
     } else if (*token == kDxfSeqEnd) {
@@ -182,6 +219,11 @@ void CopyCoastline(DxfReader& reader, std::string& output) {
         output += "  30\n0\n";
         AppendLine(output, "  ", record.Integer());
       }
+    } else if (*token == kDxfLwPolyline) {
+      const DxfLwPolyline polyline = reader.ReadLwPolyline();
+      if (polyline.layer != kCoastlineLayer) continue;
+      polylineSeen = true;
+      AppendAsPolylineRecords(reader, polyline, 0.0, output);
     } else if (*token == kDxfSeqEnd) {
       output += "SEQEND\n0\n";
     } else if (*token == kDxfEndSection && polylineSeen) {

@@ -42,14 +42,16 @@ void CopyVertexRecord(DxfReader& input, std::string& output);
 // had a polyline, and EOF. Every input is read before anything is written; an input
 // that cannot be read or has no header extent throws Error and no file appears. The
 // result is written with CR LF line breaks to a temporary file renamed when complete.
-// Returns the path written.
+// LWPOLYLINE entities are carried over as POLYLINE/VERTEX/SEQEND records. Returns the
+// path written.
 std::string FuseDxfFiles(const std::vector<std::string>& inputs, const std::string& typedName,
                          const FusionProgress& progress = {});
 
 // Merges a contour-line file with the polylines of the layer "HA_6292" of a coastline
 // file, which become contour lines of altitude 0, into resultStem + "_cnha.dxf". The
-// header takes the contour file's extent with ZMin 0 and ZMax truncated. Errors and
-// writing as for FuseDxfFiles. Returns the path written.
+// header takes the contour file's extent with ZMin 0 and ZMax truncated. Errors,
+// writing and LWPOLYLINE entities as for FuseDxfFiles. The session is not touched: the
+// scene loaded before keeps reading its own file. Returns the path written.
 std::string FuseCoastline(const std::string& contourPath, const std::string& coastlinePath,
                           const std::string& resultStem);
 

@@ -8,8 +8,7 @@ namespace zelmaro {
 
 // The token scan of the passes that draw contour lines. POLYLINE/VERTEX entities and
 // LWPOLYLINE entities reach `onVertex(vertex, firstOfPolyline)` alike, so both forms of
-// the same lines draw the same cells; a closed LWPOLYLINE comes back to its first
-// point, as the same line written with VERTEX records repeats it. `onVertex` returns
+// the same lines draw the same cells. `onVertex` returns
 // false for a vertex it ignored, which then does not start the polyline. Every other
 // token goes to `onOtherToken`, which may read further from the reader.
 template <typename OnOtherToken, typename OnVertex>
@@ -26,13 +25,8 @@ void ScanPolylines(DxfReader& reader, int skip, OnOtherToken&& onOtherToken, OnV
     } else if (*token == kDxfLwPolyline) {
       const DxfLwPolyline polyline = reader.ReadLwPolyline();
       first = true;
-      for (const DxfLwPolyline::Point& point : polyline.points) {
+      for (const DxfLwPolyline::Point& point : TracedPoints(polyline)) {
         feed({point.X, point.Y, polyline.elevation});
-      }
-      if (polyline.closed && polyline.points.size() > 1) {
-        const DxfLwPolyline::Point& start = polyline.points.front();
-        const DxfLwPolyline::Point& end = polyline.points.back();
-        if (start.X != end.X || start.Y != end.Y) feed({start.X, start.Y, polyline.elevation});
       }
       first = true;
     } else {

@@ -142,6 +142,8 @@ DxfLwPolyline DxfReader::ReadLwPolyline() {
     } else if (code == 20 && isReal && !pointHasY) {
       polyline.points.back().Y = value;
       pointHasY = true;
+    } else if (code == 8) {
+      polyline.layer = std::string(*valueLine);
     } else if (code == 38 && isReal) {
       polyline.elevation = value;
     } else if (code == 70) {
@@ -150,6 +152,15 @@ DxfLwPolyline DxfReader::ReadLwPolyline() {
   }
   if (!pointHasY) polyline.points.pop_back();
   return polyline;
+}
+
+std::vector<DxfLwPolyline::Point> TracedPoints(const DxfLwPolyline& polyline) {
+  std::vector<DxfLwPolyline::Point> points = polyline.points;
+  if (polyline.closed && points.size() > 1) {
+    const DxfLwPolyline::Point start = points.front();
+    if (start.X != points.back().X || start.Y != points.back().Y) points.push_back(start);
+  }
+  return points;
 }
 
 int CountVertexSkip(DxfReader& reader) {

@@ -45,9 +45,14 @@ struct DxfLwPolyline {
     double Y = 0.0;
   };
   std::vector<Point> points;
+  std::string layer;  // group 8, as written (it may hold blanks)
   double elevation = 0.0;
   bool closed = false;
 };
+
+// The points a lightweight polyline passes through in order: a closed one comes back
+// to its first point, as the same line written with VERTEX records repeats it.
+std::vector<DxfLwPolyline::Point> TracedPoints(const DxfLwPolyline& polyline);
 
 // A text DXF file read as a stream of blank-separated words, the way every DXF
 // consumer of the program reads it: lines carry no meaning, so CR LF and LF files

@@ -173,6 +173,32 @@ TEST_F(DxfFusionTest, ThreeSheetsLoadBackWithEveryPolyline) {
   EXPECT_EQ(fromFused.AltitudeCount, 4);
 }
 
+TEST_F(DxfFusionTest, CarriesLightweightPolylinesOverAsPolylines) {
+  std::vector<std::string> polylineSheets;
+  std::vector<std::string> lightweightSheets;
+  for (int sheet = 0; sheet < 2; ++sheet) {
+    SampleDxf part = Sheet(500000 + 20000 * sheet, 2100000, 200);
+    part.lines.push_back(
+        {250,
+         {{part.xMin + 3000, 2103000}, {part.xMin + 9000, 2103000}, {part.xMin + 9000, 2109000}},
+         true});
+    polylineSheets.push_back(WriteSheet("p" + std::to_string(sheet) + ".dxf", part));
+    lightweightSheets.push_back(
+        Write("l" + std::to_string(sheet) + ".dxf", testing::LwPolylineDxf(part)));
+  }
+  SessionState fromPolylines;
+  RasterizeVectorScene(fromPolylines, FuseDxfFiles(polylineSheets, folder_.File("p")));
+  const std::string fused = FuseDxfFiles(lightweightSheets, folder_.File("l"));
+  const std::vector<std::string> lines = LinesOf(ReadFileBytes(fused));
+  EXPECT_EQ(Occurrences(lines, "POLYLINE"), 6);
+  EXPECT_EQ(Occurrences(lines, "Contour_lines"), 6 + 2 * 2 + 2 * 2 + 4 * 2);
+  SessionState fromLightweight;
+  RasterizeVectorScene(fromLightweight, fused);
+  EXPECT_EQ(fromLightweight.VertexSkipCount, 4);
+  EXPECT_EQ(fromLightweight.VectorImage, fromPolylines.VectorImage);
+  EXPECT_EQ(fromLightweight.AltitudeTable, fromPolylines.AltitudeTable);
+}
+
 TEST_F(DxfFusionTest, TakesAnyNumberOfInputsAndAnEmptyList) {
   std::vector<std::string> inputs;
   for (int i = 0; i < 120; ++i) {

@@ -292,6 +292,9 @@ std::string FuseDxfFiles(const std::vector<std::string>& inputs, const std::stri
     AccumulateExtent(readers[i], i + 1, extent, progress);
   }
   std::string output = FusionHeaderText(extent);
+  std::size_t inputBytes = 0;
+  for (const DxfReader& reader : readers) inputBytes += reader.Size();
+  output.reserve(inputBytes);
   for (std::size_t i = 0; i < readers.size(); ++i) {
     CopyEntities(readers[i], i + 1, output, progress);
   }

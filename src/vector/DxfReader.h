@@ -64,6 +64,7 @@ class DxfReader {
   DxfReader(std::string path, std::string content);
 
   const std::string& Path() const { return path_; }
+  std::size_t Size() const { return content_.size(); }
   // Back to the start of the file, for a second pass.
   void Rewind() { position_ = 0; }
 

@@ -265,6 +265,20 @@ TEST_F(DxfFusionTest, CoastlinesOfAnotherLayerLeaveOnlyTheirSeqEnd) {
   EXPECT_EQ(Occurrences(lines, "SEQEND"), 3);
   EXPECT_EQ(Occurrences(lines, "ENDSEC"), 2);  // the coastline file copied no polyline
   EXPECT_THROW(FuseCoastline(folder_.File("none.dxf"), coastPath, folder_.File("x")), Error);
+
+  // A coastline written by a GIS as LWPOLYLINE keeps only its HA_6292 entities.
+  SampleDxf lightweight = Sheet(300000, 1900000, 7);
+  std::string coastText = testing::LwPolylineDxf(lightweight);
+  const std::size_t layer = coastText.find("Contour lines");
+  coastText.replace(layer, 13, "HA_6292");
+  const std::vector<std::string> withCoast = LinesOf(
+      ReadFileBytes(FuseCoastline(contourPath, Write("lw_HA.dxf", coastText), folder_.File("lw"))));
+  EXPECT_EQ(Occurrences(withCoast, "POLYLINE"), 3);
+  EXPECT_EQ(Occurrences(withCoast, "HA_6292"), 3);
+  const auto coast = std::find(withCoast.begin(), withCoast.end(), "HA_6292");
+  EXPECT_EQ(std::vector<std::string>(coast + 8, coast + 18),
+            (std::vector<std::string>{"0", "  0", "VERTEX", "  8", "HA_6292", " 70", "    32",
+                                      " 10", "301000", " 20"}));
   EXPECT_FALSE(FileExists(folder_.File("x_cnha.dxf")));
 }
 

@@ -192,6 +192,21 @@ TEST(VectorScene, ATruncatedFileLoadsWhatItHolds) {
   EXPECT_EQ(scene.frame.HypsometricInterval, kNoHypsometricInterval);
 }
 
+TEST(VectorScene, TheExampleCutAnywhereLoadsOrIsRefused) {
+  const std::string whole = testing::ReadFileBytes(testing::ExamplePath("volcano.dxf"));
+  int loaded = 0;
+  for (std::size_t cut = 97; cut < whole.size(); cut += whole.size() / 23) {
+    try {
+      LoadText(whole.substr(0, cut));
+      ++loaded;
+    } catch (const Error& error) {
+      // Only a cut inside the header may refuse the file.
+      EXPECT_LT(cut, whole.find("ENTITIES")) << error.what();
+    }
+  }
+  EXPECT_GE(loaded, 22);
+}
+
 TEST(VectorScene, RefusesFilesWithoutAUsableFrame) {
   const std::string body =
       "  0\nSECTION\n  2\nENTITIES\n  0\nPOLYLINE\n  0\nVERTEX\n  8\n0\n"

@@ -105,6 +105,28 @@ void AppendAsPolylineRecords(const DxfReader& reader, const DxfLwPolyline& polyl
   output += "SEQEND\n0\n";
 }
 
+// The middle of a POLYLINE record, shared by both fusions: 66 and its flag, then the
+// 10 and 20 groups of the origin.
+void CopyPolylineFlagAndOrigin(RecordReader& record, std::string& output) {
+  AppendLine(output, "  ", record.Integer());
+  AppendLine(output, record.Token());
+  AppendSignSpaced(output, record.Integer());
+  AppendLine(output, "     ", record.Integer());
+  AppendLine(output, " ", record.Integer());
+  AppendLine(output, "     ", record.Integer());
+}
+
+// The middle of a VERTEX record, shared by both fusions: the group before the
+// coordinates, then X and Y rounded half up.
+void CopyVertexGroupAndPlace(RecordReader& record, std::string& output) {
+  AppendLine(output, " ", record.Integer());
+  AppendLine(output, "    ", record.Integer());
+  for (int coordinate = 0; coordinate < 2; ++coordinate) {
+    AppendLine(output, " ", record.Integer());
+    AppendLine(output, "", record.RoundedReal());
+  }
+}
+
 struct HeaderRecords {
   HeaderPoint min;
   HeaderPoint max;
@@ -201,21 +223,11 @@ void CopyCoastline(DxfReader& reader, std::string& output) {
       AppendLine(output, layer);
       if (isPolyline) {
         polylineSeen = true;
-        AppendLine(output, "  ", record.Integer());
-        AppendLine(output, record.Token());
-        AppendSignSpaced(output, record.Integer());
-        AppendLine(output, "     ", record.Integer());
-        AppendLine(output, " ", record.Integer());
-        AppendLine(output, "     ", record.Integer());
+        CopyPolylineFlagAndOrigin(record, output);
         output += "  30\n0\n";
         AppendLine(output, " ", record.Integer());
       } else {
-        AppendLine(output, " ", record.Integer());
-        AppendLine(output, "    ", record.Integer());
-        AppendLine(output, " ", record.Integer());
-        AppendLine(output, "", record.RoundedReal());
-        AppendLine(output, " ", record.Integer());
-        AppendLine(output, "", record.RoundedReal());
+        CopyVertexGroupAndPlace(record, output);
         output += "  30\n0\n";
         AppendLine(output, "  ", record.Integer());
       }
@@ -257,12 +269,7 @@ void CopyPolylineRecord(DxfReader& input, std::string& output) {
   AppendLine(output, kDxfPolyline);
   AppendLine(output, "  ", record.Integer());
   AppendLine(output, record.Token());
-  AppendLine(output, "  ", record.Integer());
-  AppendLine(output, record.Token());
-  AppendSignSpaced(output, record.Integer());
-  AppendLine(output, "     ", record.Integer());
-  AppendLine(output, " ", record.Integer());
-  AppendLine(output, "     ", record.Integer());
+  CopyPolylineFlagAndOrigin(record, output);
   AppendLine(output, " ", record.Integer());
   AppendLine(output, "", record.Integer());
   AppendLine(output, "  ", record.Integer());
@@ -273,12 +280,9 @@ void CopyVertexRecord(DxfReader& input, std::string& output) {
   AppendLine(output, kDxfVertex);
   AppendLine(output, "  ", record.Integer());
   AppendLine(output, record.Token());
+  CopyVertexGroupAndPlace(record, output);
   AppendLine(output, " ", record.Integer());
-  AppendLine(output, "    ", record.Integer());
-  for (int coordinate = 0; coordinate < 3; ++coordinate) {
-    AppendLine(output, " ", record.Integer());
-    AppendLine(output, "", record.RoundedReal());
-  }
+  AppendLine(output, "", record.RoundedReal());
   AppendLine(output, "  ", record.Integer());
 }
 

@@ -13,13 +13,7 @@ using testing::RunCli;
 using testing::TemporaryFolder;
 
 std::string WriteSheet(const TemporaryFolder& folder, const std::string& name, double xMin) {
-  testing::SampleDxf sample;
-  sample.xMin = xMin;
-  sample.yMin = 2100000;
-  sample.xMax = xMin + 1000;
-  sample.yMax = 2101000;
-  sample.zMin = 100;
-  sample.zMax = 200;
+  testing::SampleDxf sample = testing::SampleFrame(xMin, 2100000, xMin + 1000, 2101000, 100, 200);
   sample.lines.push_back({150, {{xMin + 10, 2100010}, {xMin + 990, 2100990}}});
   testing::WriteFileBytes(folder.File(name),
                           WithCrLf(testing::PolylineDxf(sample, testing::VertexLayout::Agency)));

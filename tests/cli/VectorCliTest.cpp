@@ -60,13 +60,7 @@ TEST(ZoneCli, WritesTheWholeSceneAsAContourLineImage) {
 
 TEST(ZoneCli, ExtractsARectangleOfAThirdPartyFile) {
   TemporaryFolder folder;
-  testing::SampleDxf sample;
-  sample.xMin = 500000;
-  sample.yMin = 2100000;
-  sample.xMax = 501000;
-  sample.yMax = 2101000;
-  sample.zMin = 1000;
-  sample.zMax = 1040;
+  testing::SampleDxf sample = testing::SampleFrame(500000, 2100000, 501000, 2101000, 1000, 1040);
   for (int level = 0; level <= 4; ++level) {
     const double inset = 80.0 * level + 20;
     sample.lines.push_back({1000.0 + 10 * level,

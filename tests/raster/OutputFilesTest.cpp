@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 #include "core/Error.h"
 #include "raster/OutputFiles.h"

@@ -26,8 +26,8 @@ TEST(SizeFile, ReadsTheFirstTwoIntegersWhateverFollows) {
 
 TEST(SizeFile, RefusesFilesThatDoNotStartWithTwoPositiveIntegers) {
   TemporaryFolder folder;
-  for (const char* content : {"", "512", "512 abc", "abc 512 768", "0 768", "512 -3",
-                              "512abc 768", "70000 70000"}) {
+  for (const char* content :
+       {"", "512", "512 abc", "abc 512 768", "0 768", "512 -3", "512abc 768", "70000 70000"}) {
     WriteFileBytes(folder.File("s.txt"), content);
     try {
       ReadSizeFile(folder.File("s.txt"));

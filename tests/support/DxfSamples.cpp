@@ -40,6 +40,18 @@ char HandleText(int& handle, char* buffer) {
 
 }  // namespace
 
+SampleDxf SampleFrame(double xMin, double yMin, double xMax, double yMax, double zMin,
+                      double zMax) {
+  SampleDxf sample;
+  sample.xMin = xMin;
+  sample.yMin = yMin;
+  sample.xMax = xMax;
+  sample.yMax = yMax;
+  sample.zMin = zMin;
+  sample.zMax = zMax;
+  return sample;
+}
+
 std::string PolylineDxf(const SampleDxf& sample, VertexLayout layout) {
   const bool handles = layout == VertexLayout::R12Handles;
   std::string text = Header(sample, handles);

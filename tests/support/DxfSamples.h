@@ -22,6 +22,9 @@ struct SampleDxf {
   std::vector<SampleLine> lines;
 };
 
+// A sample with its header extent and no lines yet.
+SampleDxf SampleFrame(double xMin, double yMin, double xMax, double yMax, double zMin, double zMax);
+
 enum class VertexLayout {
   Agency,      // VERTEX 8 CN 70 32 10 x ..., integer header Z, as the agency files
   R12Handles,  // VERTEX 5 handle 8 layer 10 x ..., real header Z, as a CAD program's R12

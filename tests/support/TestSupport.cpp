@@ -1,14 +1,14 @@
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <algorithm>
 #include <filesystem>
-#include <vector>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
-#include <sys/wait.h>
+#include <vector>
 
 namespace zelmaro::testing {
 
@@ -72,8 +72,10 @@ ByteGrid CodesFromText(const std::initializer_list<const char*>& rows) {
   for (const char* row : rows) {
     for (int column = 0; column < columns; ++column) {
       const char c = row[column];
-      if (c >= '0' && c <= '9') grid[line][column] = static_cast<std::uint8_t>(c - '0');
-      else if (c >= 'a' && c <= 'z') grid[line][column] = static_cast<std::uint8_t>(c - 'a' + 10);
+      if (c >= '0' && c <= '9')
+        grid[line][column] = static_cast<std::uint8_t>(c - '0');
+      else if (c >= 'a' && c <= 'z')
+        grid[line][column] = static_cast<std::uint8_t>(c - 'a' + 10);
     }
     ++line;
   }

@@ -18,6 +18,7 @@ using testing::ListFolder;
 using testing::PolylineDxf;
 using testing::ReadFileBytes;
 using testing::SampleDxf;
+using testing::SampleFrame;
 using testing::TemporaryFolder;
 using testing::VertexLayout;
 using testing::WriteFileBytes;
@@ -41,13 +42,7 @@ int Occurrences(const std::vector<std::string>& lines, const std::string& line) 
 
 // A sheet of 20 km with one line of integer coordinates at the given altitude.
 SampleDxf Sheet(double xMin, double yMin, double z) {
-  SampleDxf sample;
-  sample.xMin = xMin;
-  sample.yMin = yMin;
-  sample.xMax = xMin + 20000;
-  sample.yMax = yMin + 20000;
-  sample.zMin = z;
-  sample.zMax = z + 100;
+  SampleDxf sample = SampleFrame(xMin, yMin, xMin + 20000, yMin + 20000, z, z + 100);
   sample.lines.push_back({z, {{xMin + 1000, yMin + 1000}, {xMin + 19000, yMin + 19000}}});
   sample.lines.push_back({z + 100, {{xMin, yMin + 5000}, {xMin + 20000, yMin + 6000}}});
   return sample;
@@ -141,13 +136,7 @@ TEST_F(DxfFusionTest, RefusesUnreadableInputsAndWritesNothing) {
 
 TEST_F(DxfFusionTest, ThreeSheetsLoadBackWithEveryPolyline) {
   std::vector<std::string> inputs;
-  SampleDxf whole;
-  whole.xMin = 500000;
-  whole.yMin = 2100000;
-  whole.xMax = 560000;
-  whole.yMax = 2120000;
-  whole.zMin = 200;
-  whole.zMax = 500;
+  SampleDxf whole = SampleFrame(500000, 2100000, 560000, 2120000, 200, 500);
   for (int sheet = 0; sheet < 3; ++sheet) {
     const SampleDxf part = Sheet(500000 + 20000 * sheet, 2100000, 200 + 100 * sheet);
     inputs.push_back(WriteSheet("sheet" + std::to_string(sheet) + ".dxf", part));

@@ -13,19 +13,14 @@ namespace {
 using testing::LwPolylineDxf;
 using testing::PolylineDxf;
 using testing::SampleDxf;
+using testing::SampleFrame;
 using testing::TemporaryFolder;
 using testing::VertexLayout;
 using testing::WriteFileBytes;
 
 // A frame of 300 x 300 map units: 10 x 10 preview cells of 30.
 SampleDxf SmallFrame(double zMin, double zMax) {
-  SampleDxf sample;
-  sample.xMin = 1000;
-  sample.yMin = 2000;
-  sample.xMax = 1300;
-  sample.yMax = 2300;
-  sample.zMin = zMin;
-  sample.zMax = zMax;
+  SampleDxf sample = SampleFrame(1000, 2000, 1300, 2300, zMin, zMax);
   return sample;
 }
 

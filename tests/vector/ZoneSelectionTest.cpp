@@ -14,6 +14,7 @@ namespace {
 using testing::CodesFromText;
 using testing::PolylineDxf;
 using testing::SampleDxf;
+using testing::SampleFrame;
 using testing::SampleLine;
 using testing::TemporaryFolder;
 using testing::VertexLayout;
@@ -21,13 +22,7 @@ using testing::VertexLayout;
 // A scene of 300 x 300 map units from (1000, 2000) whose table is 100, 200 (a line at
 // 100 along the bottom rows, so that the interval is 100).
 SampleDxf TwoLevelScene() {
-  SampleDxf sample;
-  sample.xMin = 1000;
-  sample.yMin = 2000;
-  sample.xMax = 1300;
-  sample.yMax = 2300;
-  sample.zMin = 100;
-  sample.zMax = 200;
+  SampleDxf sample = SampleFrame(1000, 2000, 1300, 2300, 100, 200);
   sample.lines.push_back({100, {{1000, 2020}, {1300, 2020}}});
   return sample;
 }

@@ -48,6 +48,13 @@ void CheckZone(const SessionState& session, const ZoneParameters& zone) {
   if (session.VectorImageAllocated == 0) {
     throw Error("No vector scene is loaded: open a DXF file with Vectorial first.");
   }
+  // A raster load since the scene replaced InputPath with the raw file, which must not
+  // be read as a DXF file.
+  if (session.GeoReferenced == 0) {
+    throw Error(
+        "The data in use come from a raw raster, not from the DXF scene: open the "
+        "DXF file again with Vectorial before extracting a zone.");
+  }
   if (zone.ZonePixelSize <= 0) {
     throw Error("The pixel size of the zone must be above 0 (it is " +
                 std::to_string(zone.ZonePixelSize) + ").");

@@ -2,6 +2,7 @@
 
 #include "core/FileIO.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterFiles.h"
 #include "support/DxfSamples.h"
 #include "support/TestSupport.h"
 #include "vector/VectorScene.h"
@@ -56,6 +57,13 @@ TEST(ZoneCli, WritesTheWholeSceneAsAContourLineImage) {
             WithCrLf(DescriptiveFileText(61, 87, zone, true)));
   EXPECT_EQ(ReadFileBytes(folder.File("whole_tab.txt")),
             WithCrLf(AltitudeTableText(session.AltitudeTable, 21)));
+  // The three files take the raster road as a loaded raster.
+  SessionState raster;
+  ASSERT_TRUE(LoadRaster(
+      raster, {folder.File("whole.raw"), "", std::nullopt, folder.File("whole_tab.txt")}));
+  EXPECT_EQ(raster.ContourImage, session.ContourImage);
+  EXPECT_EQ(raster.AltitudeCount, 21);
+  EXPECT_EQ(raster.AltitudeTable[21], 195);
 }
 
 TEST(ZoneCli, ExtractsARectangleOfAThirdPartyFile) {

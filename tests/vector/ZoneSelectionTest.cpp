@@ -122,6 +122,9 @@ TEST_F(ZoneSelectionTest, RefusesAMissingPixelSizeOrSceneAndKeepsTheSession) {
   }
   EXPECT_THROW(SelectZone(session_, {10, 1000, 2000, 1003, 2300}), Error);  // under a cell
   EXPECT_THROW(SelectZone(session_, {1, 0, 0, 1e8, 1e8}), Error);           // too large
+  session_.GeoReferenced = 0;  // as a raster load leaves it
+  EXPECT_THROW(SelectZone(session_, WholeScene(TwoLevelScene(), 10)), Error);
+  session_.GeoReferenced = 1;
   std::remove(path_.c_str());
   EXPECT_THROW(SelectZone(session_, WholeScene(TwoLevelScene(), 20)), Error);
   EXPECT_EQ(session_.ContourImage, before);

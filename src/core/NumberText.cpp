@@ -76,6 +76,10 @@ double ReadLeadingReal(std::string_view text) {
   return length == 0 ? 0.0 : ConvertReal(text.substr(0, length));
 }
 
+std::size_t LeadingRealLength(std::string_view text) {
+  return RealPrefixLength(text);
+}
+
 bool ParseInteger(std::string_view text, std::int32_t& value) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +16,9 @@ std::int32_t ReadLeadingInteger(std::string_view text);
 // The same for a decimal real with an optional fraction and exponent ("450.5",
 // "-1e3"); text that does not start with a number reads 0.0.
 double ReadLeadingReal(std::string_view text);
+// How many characters at the start of `text` (no leading blanks) form that real; 0 when
+// it does not start with one. Stream readers use it to know where the number stops.
+std::size_t LeadingRealLength(std::string_view text);
 
 // Strict readings used by the file readers and the batch tool: the whole text must
 // be the number. They return false on anything else.

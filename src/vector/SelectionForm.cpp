@@ -1,0 +1,62 @@
+#include "vector/SelectionForm.h"
+
+#include "core/NumberText.h"
+#include "vector/VectorScene.h"
+
+namespace zelmaro {
+namespace {
+
+void CopySceneFrame(const SessionState& session, ZoneParameters& zone) {
+  zone.ZoneXMin = session.VectorXMin;
+  zone.ZoneXMax = session.VectorXMax;
+  zone.ZoneYMin = session.VectorYMin;
+  zone.ZoneYMax = session.VectorYMax;
+}
+
+std::optional<std::string> FirstRefusal(bool wholeScene, bool selectedZone,
+                                        const ZoneParameters& zone) {
+  // A negative size cannot make cells either; it is refused with the missing one.
+  if (zone.ZonePixelSize <= 0) return "No Pixel Size";
+  if (!wholeScene && !selectedZone) return "No Checked Zone";
+  if (zone.ZoneXMin == 0) return "No Min_X value";
+  if (zone.ZoneYMin == 0) return "No Min_Y value";
+  if (zone.ZoneXMax == 0) return "No Max_X value";
+  if (zone.ZoneYMax == 0) return "No Max_Y value";
+  if (zone.ZoneXMin > zone.ZoneXMax) return "Min_X greater than Max_X";
+  if (zone.ZoneYMin > zone.ZoneYMax) return "Min_Y greater than Max_Y";
+  return std::nullopt;
+}
+
+}  // namespace
+
+void SelectionFormModel::ShowSceneFrame(const VectorSceneFrame& frame) {
+  MinXText = FormatGeneral15(frame.XMin);
+  MaxXText = FormatGeneral15(frame.XMax);
+  MinYText = FormatGeneral15(frame.YMin);
+  MaxYText = FormatGeneral15(frame.YMax);
+}
+
+void SelectionFormModel::RadioButton1Click(const SessionState& session) {
+  wholeScene_ = true;
+  selectedZone_ = false;
+  CopySceneFrame(session, Zone);
+}
+
+void SelectionFormModel::RadioButton2Click() {
+  wholeScene_ = false;
+  selectedZone_ = true;
+}
+
+std::optional<std::string> SelectionFormModel::BitBtn1Click(const SessionState& session) {
+  Zone.ZoneXMax = ReadLeadingReal(MaxXEditText);
+  Zone.ZoneYMax = ReadLeadingReal(MaxYEditText);
+  Zone.ZoneXMin = ReadLeadingReal(MinXEditText);
+  Zone.ZoneYMin = ReadLeadingReal(MinYEditText);
+  Zone.ZonePixelSize = ReadLeadingInteger(PixText);
+  if (wholeScene_ && Zone.ZonePixelSize > 0) CopySceneFrame(session, Zone);
+  std::optional<std::string> refusal = FirstRefusal(wholeScene_, selectedZone_, Zone);
+  validated_ = !refusal.has_value();
+  return refusal;
+}
+
+}  // namespace zelmaro

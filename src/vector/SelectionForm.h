@@ -1,0 +1,57 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/SessionState.h"
+#include "core/ZoneParameters.h"
+
+namespace zelmaro {
+
+struct VectorSceneFrame;
+
+// The values of the Vector Image Selection dialog: the pixel size and the zone that
+// Extract Vector Zone uses, which the output files and the hill shading read as well.
+// The dialog keeps them between selections.
+class SelectionFormModel {
+ public:
+  // The frame display, filled by each vector load and never read back.
+  std::string MinXText;
+  std::string MinYText;
+  std::string MaxXText;
+  std::string MaxYText;
+  // The edits of the extraction parameters, as typed.
+  std::string PixText;
+  std::string MinXEditText;
+  std::string MinYEditText;
+  std::string MaxXEditText;
+  std::string MaxYEditText;
+
+  ZoneParameters Zone;
+
+  void ShowSceneFrame(const VectorSceneFrame& frame);
+
+  // Whole Scene: the zone becomes the scene frame.
+  void RadioButton1Click(const SessionState& session);
+  // Selected Zone: the corner edits appear.
+  void RadioButton2Click();
+  bool WholeSceneChecked() const { return wholeScene_; }
+  bool SelectedZoneChecked() const { return selectedZone_; }
+  bool ZoneCornersVisible() const { return selectedZone_; }
+
+  // OK: reads the edits into Zone, then gives the first of the dialog's refusals that
+  // applies ("No Pixel Size", "No Checked Zone", "No Min_X value", "No Min_Y value",
+  // "No Max_X value", "No Max_Y value", "Min_X greater than Max_X", "Min_Y greater
+  // than Max_Y"), or nothing when the dialog may close. Only a dialog closed this way
+  // may run the selection.
+  std::optional<std::string> BitBtn1Click(const SessionState& session);
+  bool Validated() const { return validated_; }
+
+ private:
+  bool wholeScene_ = false;
+  bool selectedZone_ = false;
+  bool validated_ = false;
+};
+
+}  // namespace zelmaro

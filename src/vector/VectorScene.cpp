@@ -1,0 +1,257 @@
+#include "vector/VectorScene.h"
+
+#include <cmath>
+
+#include "core/Error.h"
+#include "core/FileIO.h"
+#include "core/NumberText.h"
+#include "vector/DxfPolylineScan.h"
+
+namespace zelmaro {
+namespace {
+
+// Map coordinates beyond this are left-over defaults of some writers (1e+20), not a
+// place on Earth in any projection.
+constexpr double kLargestCoordinate = 1e9;
+constexpr std::int32_t kFirstScenePixelSize = 30;
+constexpr std::int32_t kScenePixelSizeStep = 10;
+constexpr std::int32_t kMostPreviewLines = 1200;
+
+std::int32_t RoundedCount(double extent, std::int32_t pixelSize) {
+  return static_cast<std::int32_t>(std::trunc(extent / pixelSize + 0.5));
+}
+
+[[noreturn]] void Refuse(const DxfReader& reader, const std::string& problem) {
+  throw Error("The DXF file " + reader.Path() + " " + problem);
+}
+
+double RequireValue(const DxfReader& reader, const std::optional<double>& value, const char* record,
+                    const char* what) {
+  if (!value) Refuse(reader, std::string("has no ") + what + " in its " + record + ".");
+  if (!std::isfinite(*value) || std::fabs(*value) > kLargestCoordinate) {
+    Refuse(reader, std::string("has an impossible ") + what + " in its " + record + ": " +
+                       FormatGeneral15(*value) + ".");
+  }
+  return *value;
+}
+
+std::int32_t HeaderAltitude(const DxfReader& reader, const std::optional<double>& z,
+                            const char* record) {
+  return static_cast<std::int32_t>(std::trunc(RequireValue(reader, z, record, "Z (group 30)")));
+}
+
+void Merge(HeaderPoint& into, const HeaderPoint& read) {
+  if (read.X) into.X = read.X;
+  if (read.Y) into.Y = read.Y;
+  if (read.Z) into.Z = read.Z;
+}
+
+// The pass over the file: header extents, then the contour lines drawn into the
+// scene altitude grid as they arrive.
+class SceneBuilder {
+ public:
+  explicit SceneBuilder(DxfReader& reader) : reader_(reader) {}
+
+  void OnToken(std::string_view token) {
+    if (token == kDxfExtMin) {
+      sawExtMin_ = true;
+      Merge(extMin_, reader_.ReadHeaderExtents());
+    } else if (token == kDxfExtMax) {
+      sawExtMax_ = true;
+      Merge(extMax_, reader_.ReadHeaderExtents());
+      BuildFrame();
+    }
+  }
+
+  bool OnVertex(const DxfVertex& vertex, bool first) {
+    if (altitudes_.Empty()) {
+      if (!sawExtMin_ && !sawExtMax_) {
+        Refuse(reader_, "has no header extent ($EXTMIN, $EXTMAX) before its contour lines.");
+      }
+      Refuse(reader_, "lists contour lines before its $EXTMAX.");
+    }
+    VectorCell cell;
+    if (!std::isfinite(vertex.Z) || !MapPointCell(vertex.X, vertex.Y, frame_.XMin, frame_.YMin,
+                                                  frame_.Lines, frame_.ScenePixelSize, cell)) {
+      return false;
+    }
+    if (!first) DrawSegment(altitudes_, current_, cell, vertex.Z, frame_.Lines, frame_.Columns);
+    current_ = cell;
+    return true;
+  }
+
+  VectorScene Finish(const VectorProgress& progress) {
+    if (!sawExtMin_ && !sawExtMax_) Refuse(reader_, "has no header extent ($EXTMIN, $EXTMAX).");
+    if (!sawExtMax_) Refuse(reader_, "has no $EXTMAX in its header.");
+    frame_.ZMin = HeaderAltitude(reader_, extMin_.Z, "$EXTMIN");
+    frame_.ZMax = HeaderAltitude(reader_, extMax_.Z, "$EXTMAX");
+    VectorScene scene;
+    scene.VectorImage = ByteGrid(frame_.Lines, frame_.Columns, kBackgroundCode);
+    for (int line = 0; line < frame_.Lines; ++line) {
+      if (progress) progress(static_cast<double>(line) / frame_.Lines);
+      const double* altitudes = altitudes_[line];
+      std::uint8_t* picture = scene.VectorImage[line];
+      for (int column = 0; column < frame_.Columns; ++column) {
+        if (altitudes[column] != NoVectorValue) picture[column] = 0;
+      }
+    }
+    frame_.HypsometricInterval =
+        HypsometricInterval(altitudes_, frame_.Lines, frame_.Columns, frame_.ZMax);
+    const std::int64_t levels =
+        AltitudeLevelCount(frame_.ZMin, frame_.ZMax, frame_.HypsometricInterval);
+    if (levels > kMostAltitudeLevels) {
+      Refuse(reader_, "needs " + std::to_string(levels) + " altitude levels (from " +
+                          std::to_string(frame_.ZMin) + " to " + std::to_string(frame_.ZMax) +
+                          " every " + std::to_string(frame_.HypsometricInterval) +
+                          "); a contour-line image holds at most " +
+                          std::to_string(kMostAltitudeLevels) + ".");
+    }
+    std::int64_t altitude = frame_.ZMin;
+    for (int code = 1; code <= levels; ++code) {
+      scene.AltitudeTable[code] = static_cast<std::int32_t>(altitude);
+      altitude += frame_.HypsometricInterval;
+    }
+    scene.AltitudeCount = static_cast<std::int32_t>(levels);
+    scene.frame = frame_;
+    return scene;
+  }
+
+ private:
+  void BuildFrame() {
+    const double xMin = RequireValue(reader_, extMin_.X, "$EXTMIN", "X (group 10)");
+    const double yMin = RequireValue(reader_, extMin_.Y, "$EXTMIN", "Y (group 20)");
+    const double xMax = RequireValue(reader_, extMax_.X, "$EXTMAX", "X (group 10)");
+    const double yMax = RequireValue(reader_, extMax_.Y, "$EXTMAX", "Y (group 20)");
+    if (xMax <= xMin || yMax <= yMin) {
+      Refuse(reader_, "has an impossible extent: from (" + FormatGeneral15(xMin) + ", " +
+                          FormatGeneral15(yMin) + ") to (" + FormatGeneral15(xMax) + ", " +
+                          FormatGeneral15(yMax) + ").");
+    }
+    const std::optional<ScenePixelGrid> chosen = ChooseScenePixelSize(xMin, yMin, xMax, yMax);
+    if (!chosen) {
+      Refuse(reader_, "has a frame of " + FormatGeneral15(xMax - xMin) + " by " +
+                          FormatGeneral15(yMax - yMin) +
+                          " map units, too large to draw as a preview.");
+    }
+    const ScenePixelGrid& grid = *chosen;
+    frame_.XMin = xMin;
+    frame_.YMin = yMin;
+    frame_.XMax = xMax;
+    frame_.YMax = yMax;
+    frame_.ScenePixelSize = grid.pixelSize;
+    frame_.Lines = grid.lines;
+    frame_.Columns = grid.columns;
+    altitudes_ = AllocDoubleGrid(grid.columns + 10, grid.lines + 10);
+    altitudes_.Fill(NoVectorValue);
+  }
+
+  DxfReader& reader_;
+  HeaderPoint extMin_;
+  HeaderPoint extMax_;
+  bool sawExtMin_ = false;
+  bool sawExtMax_ = false;
+  VectorSceneFrame frame_;
+  DoubleGrid altitudes_;
+  VectorCell current_;
+};
+
+}  // namespace
+
+std::optional<ScenePixelGrid> ChooseScenePixelSize(double xMin, double yMin, double xMax,
+                                                   double yMax) {
+  const double width = xMax - xMin;
+  const double height = yMax - yMin;
+  if (!(width > 0 && height > 0 && width <= 2 * kLargestCoordinate &&
+        height <= 2 * kLargestCoordinate)) {
+    return std::nullopt;
+  }
+  ScenePixelGrid grid;
+  grid.pixelSize = kFirstScenePixelSize;
+  while (std::trunc(height / grid.pixelSize + 0.5) > kMostPreviewLines) {
+    grid.pixelSize += kScenePixelSizeStep;
+  }
+  const double lines = std::trunc(height / grid.pixelSize + 0.5);
+  const double columns = std::trunc(width / grid.pixelSize + 0.5);
+  if ((lines + 10) * (columns + 10) > kMostPreviewCells) return std::nullopt;
+  grid.lines = RoundedCount(height, grid.pixelSize);
+  grid.columns = RoundedCount(width, grid.pixelSize);
+  return grid;
+}
+
+void DrawSegment(DoubleGrid& altitudes, VectorCell from, VectorCell to, double z, int lines,
+                 int columns) {
+  if (altitudes.Contains(from.line, from.column)) altitudes[from.line][from.column] = z;
+  if (altitudes.Contains(to.line, to.column)) altitudes[to.line][to.column] = z;
+  WalkSegment(from, to, [&](int line, int column) {
+    if (line >= 0 && column >= 0 && line <= lines && column <= columns &&
+        altitudes.Contains(line, column)) {
+      altitudes[line][column] = z;
+    }
+  });
+}
+
+std::int32_t HypsometricInterval(const DoubleGrid& altitudes, int lines, int columns,
+                                 std::int32_t zMax) {
+  std::int32_t interval = kNoHypsometricInterval;
+  for (int line = 0; line < lines; ++line) {
+    const double* row = altitudes[line];
+    for (int column = 0; column < columns; ++column) {
+      if (row[column] == NoVectorValue) continue;
+      // In doubles: a stray altitude far beyond the 32-bit range must not wrap around.
+      const double distance = zMax - std::trunc(row[column]);
+      if (distance > 0 && distance < interval) interval = static_cast<std::int32_t>(distance);
+    }
+  }
+  return interval;
+}
+
+std::int64_t AltitudeLevelCount(std::int32_t zMin, std::int32_t zMax, std::int32_t interval) {
+  if (zMin > zMax) return 0;
+  return (std::int64_t{zMax} - zMin) / interval + 1;
+}
+
+VectorScene ReadVectorScene(DxfReader& reader, const VectorProgress& progress) {
+  const int skip = CountVertexSkip(reader);
+  SceneBuilder builder(reader);
+  ScanPolylines(
+      reader, skip, [&](std::string_view token) { builder.OnToken(token); },
+      [&](const DxfVertex& vertex, bool first) { return builder.OnVertex(vertex, first); });
+  VectorScene scene = builder.Finish(progress);
+  scene.VertexSkipCount = skip;
+  return scene;
+}
+
+VectorSceneFrame RasterizeVectorScene(SessionState& session, const std::string& path,
+                                      const VectorProgress& progress) {
+  DxfReader reader = DxfReader::Open(path);
+  VectorScene scene = ReadVectorScene(reader, progress);
+  const VectorSceneFrame frame = scene.frame;
+  CommitVectorScene(session, path, std::move(scene));
+  return frame;
+}
+
+void CommitVectorScene(SessionState& session, const std::string& path, VectorScene&& scene) {
+  const VectorSceneFrame& frame = scene.frame;
+  session.InputFileName = path;
+  session.InputPath = path;
+  session.CaptionPath = path;
+  session.InputDirectory = FolderOf(path);
+  session.VertexSkipCount = scene.VertexSkipCount;
+  session.GeoReferenced = 1;
+  session.VectorImage = std::move(scene.VectorImage);
+  session.VectorImageAllocated = 1;
+  session.VectorLines = frame.Lines;
+  session.VectorColumns = frame.Columns;
+  session.VectorXMin = frame.XMin;
+  session.VectorXMax = frame.XMax;
+  session.VectorYMin = frame.YMin;
+  session.VectorYMax = frame.YMax;
+  session.ImageLines = frame.Lines;
+  session.ImageColumns = frame.Columns;
+  session.AltitudeTable = scene.AltitudeTable;
+  session.AltitudeCount = scene.AltitudeCount;
+  session.EditableImage = 0;
+  session.RasterSession = 0;
+}
+
+}  // namespace zelmaro

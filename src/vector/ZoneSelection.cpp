@@ -1,0 +1,153 @@
+#include "vector/ZoneSelection.h"
+
+#include <cmath>
+#include <string>
+
+#include "core/Error.h"
+#include "core/NumberText.h"
+#include "vector/DxfPolylineScan.h"
+#include "vector/SegmentWalk.h"
+
+namespace zelmaro {
+namespace {
+
+constexpr double kLargestZoneCoordinate = 1e9;
+
+// Pixels at the corner of a staircase, removed by the first pass.
+constexpr int kStaircaseCorners[] = {129, 6, 24, 96, 192, 3, 12, 48, 193, 7, 28, 112};
+// Pixels at the inner corner of an orthogonal step, removed by the second pass.
+constexpr int kInnerCorners[] = {130, 10, 40, 160};
+
+template <std::size_t N>
+void RemoveCornerPass(ByteGrid& image, const int (&corners)[N]) {
+  bool removable[256] = {};
+  for (int code : corners) removable[code] = true;
+  for (int line = 1; line < image.Lines() - 1; ++line) {
+    for (int column = 1; column < image.Columns() - 1; ++column) {
+      if (image[line][column] == kBackgroundCode) continue;
+      if (removable[ZoneNeighbourCode(image, line, column)]) {
+        image[line][column] = kBackgroundCode;
+      }
+    }
+  }
+}
+
+std::int32_t CountAt(double extent, std::int32_t pixelSize) {
+  return RoundHalfUp(extent / pixelSize);
+}
+
+std::uint8_t CodeOfAltitude(const SessionState& session, double z) {
+  const double level = std::trunc(z);
+  for (int code = 1; code <= session.AltitudeCount && code < kBackgroundCode; ++code) {
+    if (session.AltitudeTable[code] == level) return static_cast<std::uint8_t>(code);
+  }
+  return kBackgroundCode;
+}
+
+void CheckZone(const SessionState& session, const ZoneParameters& zone) {
+  if (session.VectorImageAllocated == 0) {
+    throw Error("No vector scene is loaded: open a DXF file with Vectorial first.");
+  }
+  // A raster load since the scene replaced InputPath with the raw file, which must not
+  // be read as a DXF file.
+  if (session.GeoReferenced == 0) {
+    throw Error(
+        "The data in use come from a raw raster, not from the DXF scene: open the "
+        "DXF file again with Vectorial before extracting a zone.");
+  }
+  if (zone.ZonePixelSize <= 0) {
+    throw Error("The pixel size of the zone must be above 0 (it is " +
+                std::to_string(zone.ZonePixelSize) + ").");
+  }
+  for (double value : {zone.ZoneXMin, zone.ZoneYMin, zone.ZoneXMax, zone.ZoneYMax}) {
+    if (!std::isfinite(value) || std::fabs(value) > kLargestZoneCoordinate) {
+      throw Error("The zone corner coordinate " + FormatGeneral15(value) + " is impossible.");
+    }
+  }
+  const double columns = std::trunc((zone.ZoneXMax - zone.ZoneXMin) / zone.ZonePixelSize + 0.5);
+  const double lines = std::trunc((zone.ZoneYMax - zone.ZoneYMin) / zone.ZonePixelSize + 0.5);
+  if (columns < 1 || lines < 1) {
+    throw Error("The zone from (" + FormatGeneral15(zone.ZoneXMin) + ", " +
+                FormatGeneral15(zone.ZoneYMin) + ") to (" + FormatGeneral15(zone.ZoneXMax) + ", " +
+                FormatGeneral15(zone.ZoneYMax) + ") is smaller than one pixel of " +
+                std::to_string(zone.ZonePixelSize) + ".");
+  }
+  if ((lines + 10) * (columns + 10) > kMostZoneCells) {
+    throw Error("A zone of " + FormatGeneral15(lines) + " lines x " + FormatGeneral15(columns) +
+                " columns at pixel size " + std::to_string(zone.ZonePixelSize) +
+                " is too large; choose a larger pixel size or a smaller zone.");
+  }
+}
+
+}  // namespace
+
+int ZoneNeighbourCode(const ByteGrid& image, int line, int column) {
+  const std::uint8_t code = image[line][column];
+  const std::uint8_t* above = image[line - 1];
+  const std::uint8_t* here = image[line];
+  const std::uint8_t* below = image[line + 1];
+  return (above[column - 1] == code ? 1 : 0) | (above[column] == code ? 2 : 0) |
+         (above[column + 1] == code ? 4 : 0) | (here[column + 1] == code ? 8 : 0) |
+         (below[column + 1] == code ? 16 : 0) | (below[column] == code ? 32 : 0) |
+         (below[column - 1] == code ? 64 : 0) | (here[column - 1] == code ? 128 : 0);
+}
+
+void RemoveZoneCorners(ByteGrid& image) {
+  RemoveCornerPass(image, kStaircaseCorners);
+  RemoveCornerPass(image, kInnerCorners);
+}
+
+ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {
+  CheckZone(session, zone);
+  const std::int32_t pixelSize = zone.ZonePixelSize;
+  const std::int32_t columns = CountAt(zone.ZoneXMax - zone.ZoneXMin, pixelSize);
+  const std::int32_t lines = CountAt(zone.ZoneYMax - zone.ZoneYMin, pixelSize);
+  const std::int32_t sceneLines = CountAt(session.VectorYMax - session.VectorYMin, pixelSize);
+  const std::int32_t firstLine = CountAt(session.VectorYMax - zone.ZoneYMax, pixelSize);
+  const std::int32_t firstColumn = CountAt(zone.ZoneXMin - session.VectorXMin, pixelSize);
+  const std::int32_t lastLine = CountAt(session.VectorYMax - zone.ZoneYMin, pixelSize);
+  const std::int32_t lastColumn = CountAt(zone.ZoneXMax - session.VectorXMin, pixelSize);
+
+  DxfReader reader = DxfReader::Open(session.InputPath);
+  // Each cell takes the code of the last segment drawn through it; a segment whose
+  // altitude is no level of the table clears the cells it crosses.
+  ByteGrid image(lines, columns, kBackgroundCode);
+  VectorCell current;
+  auto onVertex = [&](const DxfVertex& vertex, bool first) {
+    VectorCell cell;
+    if (!std::isfinite(vertex.Z) ||
+        !MapPointCell(vertex.X, vertex.Y, session.VectorXMin, session.VectorYMin, sceneLines,
+                      pixelSize, cell)) {
+      return false;
+    }
+    if (!first) {
+      const std::uint8_t code = CodeOfAltitude(session, vertex.Z);
+      WalkSegment(current, cell, [&](int line, int column) {
+        if (line < firstLine || line > lastLine || column < firstColumn || column > lastColumn) {
+          return;
+        }
+        const int zoneLine = line - firstLine;
+        const int zoneColumn = column - firstColumn;
+        if (zoneLine < lines && zoneColumn < columns) image[zoneLine][zoneColumn] = code;
+      });
+    }
+    current = cell;
+    return true;
+  };
+  ScanPolylines(
+      reader, session.VertexSkipCount, [](std::string_view) {}, onVertex);
+  RemoveZoneCorners(image);
+
+  session.ComeBackImage = image;
+  session.ContourImage = std::move(image);
+  session.ContourGridLines = lines;
+  session.ContourGridColumns = columns;
+  session.WorkLines = lines;
+  session.WorkColumns = columns;
+  session.RasterSession = 0;
+  session.EditableImage = 1;
+  session.ZoneSelected = 1;
+  return {zone, lines, columns};
+}
+
+}  // namespace zelmaro

@@ -1,0 +1,57 @@
+// The ZELMARO desktop program. `zelmaro FILE.raw` loads FILE at start-up.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "ui/Mainwindow.h"
+#include "ui/QtUserInteraction.h"
+
+namespace {
+
+bool HasEnvironment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr && value[0] != '\0';
+}
+
+// Without a display Qt would abort; say what is missing instead.
+bool DisplayAvailable() {
+  return HasEnvironment("DISPLAY") || HasEnvironment("WAYLAND_DISPLAY") ||
+         HasEnvironment("QT_QPA_PLATFORM");
+}
+
+std::string ExamplesFolder() {
+  const QFileInfo bundled(QStringLiteral(ZELMARO_EXAMPLES_DIR));
+  if (bundled.isDir()) return bundled.absoluteFilePath().toStdString();
+  return QDir::currentPath().toStdString();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (!DisplayAvailable()) {
+    std::fprintf(stderr,
+                 "zelmaro: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                 "Start it from a desktop session, under xvfb-run, or with "
+                 "QT_QPA_PLATFORM=offscreen; the batch tool zelmaro-cli needs no display.\n");
+    return 2;
+  }
+  QApplication application(argc, argv);
+  // Numbers in texts and files always use a decimal point, whatever the user's locale.
+  std::setlocale(LC_NUMERIC, "C");
+  QApplication::setApplicationName("ZELMARO");
+
+  zelmaro::QtUserInteraction ui;
+  zelmaro::TMainForm mainForm(ui, ExamplesFolder());
+  mainForm.showMaximized();
+  if (argc > 1) {
+    const std::string rawPath =
+        QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath().toStdString();
+    QTimer::singleShot(0, &mainForm, [&mainForm, rawPath] { mainForm.RasterOnFile(rawPath); });
+  }
+  return application.exec();
+}

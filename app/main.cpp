@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <clocale>
 #include <cstdio>
@@ -47,7 +49,13 @@ int main(int argc, char* argv[]) {
 
   zelmaro::QtUserInteraction ui;
   zelmaro::TMainForm mainForm(ui, ExamplesFolder());
+  // Without a window manager (a bare X server) maximising does nothing: take the
+  // screen's free area first.
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    mainForm.setGeometry(screen->availableGeometry());
+  }
   mainForm.showMaximized();
+  ui.SetDialogParent(&mainForm);
   if (argc > 1) {
     const std::string rawPath =
         QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath().toStdString();

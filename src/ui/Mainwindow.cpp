@@ -87,6 +87,7 @@ TMainForm::TMainForm(UserInteraction& ui, std::string defaultFolder, QWidget* pa
   setObjectName("TMainForm");
   setWindowTitle("Z E L M A R O   [Digital Elevation Models from Contour Lines]");
   resize(913, 640);
+  setWindowIcon(ToolGlyph("CNHASpeedButton"));
   mdiArea_ = new QMdiArea(this);
   mdiArea_->setObjectName("MdiArea");
   setCentralWidget(mdiArea_);
@@ -225,8 +226,19 @@ void TMainForm::BuildToolBar() {
 void TMainForm::BuildStatusBar() {
   QStatusBar* bar = statusBar();
   bar->setObjectName("StatusBar");
+  // The panels keep their widths; the font shrinks until the longest read-outs fit.
+  QFont font = bar->font();
+  const auto fits = [&font] {
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(" Line: 99999  Column: 99999 ") <= kPanelWidths[0] - 8 &&
+           metrics.horizontalAdvance(" Image Size: 9999 lines x 9999 columns  ") <=
+               kPanelWidths[4] - 8;
+  };
+  while (!fits() && font.pointSizeF() > 6.0) font.setPointSizeF(font.pointSizeF() - 0.5);
+  bar->setFont(font);
   for (int width : kPanelWidths) {
     auto* panel = new QLabel(bar);
+    panel->setFont(font);
     panel->setTextFormat(Qt::PlainText);
     panel->setFixedWidth(width);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -247,6 +259,7 @@ void TMainForm::CreateForms() {
       {"TImageForm",
        [this] {
          ImageForm = new TImageForm(Session, *this);
+         ImageForm->setWindowIcon(ToolGlyph("RasterSpeedButton"));
          mdiArea_->addSubWindow(ImageForm);
          ImageForm->resize(660, 500);
          ImageForm->show();
@@ -260,6 +273,7 @@ void TMainForm::CreateForms() {
       {"TResultForm",
        [this] {
          ResultForm = new TResultForm;
+         ResultForm->setWindowIcon(ToolGlyph("DilatSpeedButton"));
          mdiArea_->addSubWindow(ResultForm);
          ResultForm->resize(420, 320);
          ResultForm->show();

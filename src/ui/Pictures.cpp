@@ -73,12 +73,13 @@ QImage ShadedPicture(int width, int height) {
     for (int column = 0; column < width; ++column) {
       const double dx = (at(column + 1, line) - at(column - 1, line)) * width * 0.35;
       const double dy = (at(column, line + 1) - at(column, line - 1)) * height * 0.35;
+      // Slopes that face the light (up and to the left) are bright.
       const double light =
-          std::clamp(0.65 + (-dx - dy) * 0.35 / std::sqrt(1 + dx * dx + dy * dy), 0.1, 1.0);
-      const double t = std::clamp(at(column, line), 0.0, 1.0);
-      const double red = (90 + 120 * t) * light;
-      const double green = (150 + 10 * t - 60 * t * t) * light;
-      const double blue = (80 + 20 * t) * light;
+          std::clamp(0.7 + (dx + dy) * 0.45 / std::sqrt(1 + dx * dx + dy * dy), 0.15, 1.0);
+      const double t = std::clamp(at(column, line) * 1.3, 0.0, 1.0);
+      const double red = (75 + 140 * t) * light;
+      const double green = (135 + 45 * t) * light;
+      const double blue = (70 + 65 * t) * light;
       image.setPixel(column, line,
                      qRgb(static_cast<int>(red), static_cast<int>(green), static_cast<int>(blue)));
     }

@@ -30,7 +30,7 @@ std::optional<std::string> QtUserInteraction::OpenFileName(const FileDialogReque
   const QString filters = QtFileFilter(request.filter);
   QString selected = SelectedFilter(filters, request.filterIndex);
   const QString path = QFileDialog::getOpenFileName(
-      QApplication::activeWindow(), QString::fromStdString(request.title),
+      DialogParent(), QString::fromStdString(request.title),
       QString::fromStdString(request.initialFolder), filters, &selected);
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
@@ -40,10 +40,15 @@ std::optional<std::string> QtUserInteraction::SaveFileName(const FileDialogReque
   const QString filters = QtFileFilter(request.filter);
   QString selected = SelectedFilter(filters, request.filterIndex);
   const QString path = QFileDialog::getSaveFileName(
-      QApplication::activeWindow(), QString::fromStdString(request.title),
+      DialogParent(), QString::fromStdString(request.title),
       QString::fromStdString(request.initialFolder), filters, &selected);
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
+}
+
+QWidget* QtUserInteraction::DialogParent() const {
+  if (dialogParent_) return dialogParent_;
+  return QApplication::activeWindow();
 }
 
 bool QtUserInteraction::RunModal(QDialog& form) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCursor>
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 #include <map>
 
 #include "core/WaitSeconds.h"
@@ -17,6 +19,9 @@ class QtUserInteraction : public UserInteraction {
  public:
   explicit QtUserInteraction(TickClock clock = SteadyTicks) : clock_(std::move(clock)) {}
 
+  // The window over which file dialogs open.
+  void SetDialogParent(QWidget* parent) { dialogParent_ = parent; }
+
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
   bool RunModal(QDialog& form) override;
@@ -27,7 +32,10 @@ class QtUserInteraction : public UserInteraction {
   void StartupWait(float seconds) override;
 
  private:
+  QWidget* DialogParent() const;
+
   TickClock clock_;
+  QPointer<QWidget> dialogParent_;
   std::map<int, QCursor> cursors_;
 };
 

@@ -1,5 +1,7 @@
 // The Raster command of the main window: a raw contour-line image, its size and its
 // altitude table, read in stages so that a failure leaves the session as it was.
+#include <QMdiArea>
+
 #include "core/DisplayBitmap.h"
 #include "raster/RasterFiles.h"
 #include "ui/Dynamic.h"
@@ -32,6 +34,7 @@ void TMainForm::RunRasterCommand(CommandOrigin origin,
   ui_.SetScreenCursor(kHourglassCursor);
   RunCommandStep([&] { LoadRaster(givenPath); });
   if (origin == CommandOrigin::Menu) ResultForm->SendBack();
+  if (ImageForm->HasPicture()) MdiArea()->setActiveSubWindow(ImageForm);
   ApplyEnabling(EnablingEvent::RasterCommandEnded);
   ui_.SetScreenCursor(kArrowCursor);
 }

@@ -26,6 +26,21 @@ bool DisplayAvailable() {
          HasEnvironment("QT_QPA_PLATFORM");
 }
 
+// Qt ends the process when no platform plugin can start, for instance when DISPLAY
+// names a server that is not there. Until the application object exists, such an end
+// is reported as a missing display and the program leaves with a plain error status.
+bool startingUp = true;
+
+void ReportStartUpFailure(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  std::fprintf(stderr, "%s\n", qPrintable(message));
+  if (type == QtFatalMsg && startingUp) {
+    std::fprintf(stderr,
+                 "zelmaro: cannot open the display; check DISPLAY or WAYLAND_DISPLAY, or run "
+                 "it under xvfb-run.\n");
+    std::_Exit(2);
+  }
+}
+
 std::string ExamplesFolder() {
   const QFileInfo bundled(QStringLiteral(ZELMARO_EXAMPLES_DIR));
   if (bundled.isDir()) return bundled.absoluteFilePath().toStdString();
@@ -42,7 +57,10 @@ int main(int argc, char* argv[]) {
                  "QT_QPA_PLATFORM=offscreen; the batch tool zelmaro-cli needs no display.\n");
     return 2;
   }
+  const QtMessageHandler previousHandler = qInstallMessageHandler(ReportStartUpFailure);
   QApplication application(argc, argv);
+  startingUp = false;
+  qInstallMessageHandler(previousHandler);
   // Numbers in texts and files always use a decimal point, whatever the user's locale.
   std::setlocale(LC_NUMERIC, "C");
   QApplication::setApplicationName("ZELMARO");

@@ -63,6 +63,20 @@ void SetToolPeers(ControlStates& states, Control tool, bool enabled) {
   if (tool == Control::FunnelSpeedButton) states.Set(Control::ZoomSpeedButton, enabled);
 }
 
+struct ToolToggle {
+  Control button;
+  EnablingEvent down;
+  EnablingEvent up;
+};
+
+constexpr std::array<ToolToggle, 5> kToolToggles{{
+    {Control::PipetteButton, EnablingEvent::PipetteDown, EnablingEvent::PipetteUp},
+    {Control::PencilButton, EnablingEvent::PencilDown, EnablingEvent::PencilUp},
+    {Control::ReglaSpeedButton, EnablingEvent::RuleDown, EnablingEvent::RuleUp},
+    {Control::PointSpeedButton, EnablingEvent::PointDown, EnablingEvent::PointUp},
+    {Control::FunnelSpeedButton, EnablingEvent::FillingDown, EnablingEvent::FillingUp},
+}};
+
 }  // namespace
 
 std::string_view ControlName(Control control) {
@@ -81,6 +95,12 @@ ControlStates InitialControls() {
 
 ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
                                  const EnablingFlags& flags) {
+  for (const ToolToggle& toggle : kToolToggles) {
+    if (event == toggle.down || event == toggle.up) {
+      SetToolPeers(states, toggle.button, event == toggle.up);
+      return states;
+    }
+  }
   switch (event) {
     case EnablingEvent::PipetteDialogCreated:
       states.Set(Control::ZoomSpeedButton, true);
@@ -141,25 +161,7 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
     case EnablingEvent::ZoomUp:
       if (flags.EditableImage == 1) SetEditorControls(states, true);
       break;
-    case EnablingEvent::PipetteDown:
-    case EnablingEvent::PipetteUp:
-      SetToolPeers(states, Control::PipetteButton, event == EnablingEvent::PipetteUp);
-      break;
-    case EnablingEvent::PencilDown:
-    case EnablingEvent::PencilUp:
-      SetToolPeers(states, Control::PencilButton, event == EnablingEvent::PencilUp);
-      break;
-    case EnablingEvent::RuleDown:
-    case EnablingEvent::RuleUp:
-      SetToolPeers(states, Control::ReglaSpeedButton, event == EnablingEvent::RuleUp);
-      break;
-    case EnablingEvent::PointDown:
-    case EnablingEvent::PointUp:
-      SetToolPeers(states, Control::PointSpeedButton, event == EnablingEvent::PointUp);
-      break;
-    case EnablingEvent::FillingDown:
-    case EnablingEvent::FillingUp:
-      SetToolPeers(states, Control::FunnelSpeedButton, event == EnablingEvent::FillingUp);
+    default:
       break;
   }
   return states;

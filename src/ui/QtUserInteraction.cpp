@@ -26,24 +26,24 @@ QString QtFileFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
-std::optional<std::string> QtUserInteraction::OpenFileName(const FileDialogRequest& request) {
+std::optional<std::string> QtUserInteraction::AskFileName(const FileDialogRequest& request,
+                                                          bool save) const {
   const QString filters = QtFileFilter(request.filter);
   QString selected = SelectedFilter(filters, request.filterIndex);
-  const QString path = QFileDialog::getOpenFileName(
-      DialogParent(), QString::fromStdString(request.title),
-      QString::fromStdString(request.initialFolder), filters, &selected);
+  const auto ask = save ? &QFileDialog::getSaveFileName : &QFileDialog::getOpenFileName;
+  const QString path = ask(DialogParent(), QString::fromStdString(request.title),
+                           QString::fromStdString(request.initialFolder), filters, &selected,
+                           QFileDialog::Options());
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }
 
+std::optional<std::string> QtUserInteraction::OpenFileName(const FileDialogRequest& request) {
+  return AskFileName(request, false);
+}
+
 std::optional<std::string> QtUserInteraction::SaveFileName(const FileDialogRequest& request) {
-  const QString filters = QtFileFilter(request.filter);
-  QString selected = SelectedFilter(filters, request.filterIndex);
-  const QString path = QFileDialog::getSaveFileName(
-      DialogParent(), QString::fromStdString(request.title),
-      QString::fromStdString(request.initialFolder), filters, &selected);
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+  return AskFileName(request, true);
 }
 
 QWidget* QtUserInteraction::DialogParent() const {

@@ -33,6 +33,7 @@ class QtUserInteraction : public UserInteraction {
 
  private:
   QWidget* DialogParent() const;
+  std::optional<std::string> AskFileName(const FileDialogRequest& request, bool save) const;
 
   TickClock clock_;
   QPointer<QWidget> dialogParent_;

@@ -15,6 +15,23 @@ QString SelectedFilter(const QString& filters, int filterIndex) {
   return index >= 0 && index < list.size() ? list[index] : QString();
 }
 
+// While a dialog waits for the user the pointer is the ordinary arrow, whatever cursor
+// the command that asks has set.
+class ArrowWhileAsking {
+ public:
+  ArrowWhileAsking() : overridden_(QApplication::overrideCursor() != nullptr) {
+    if (overridden_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowWhileAsking() {
+    if (overridden_) QApplication::restoreOverrideCursor();
+  }
+  ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+  ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+ private:
+  bool overridden_;
+};
+
 }  // namespace
 
 QString QtFileFilter(const std::string& filter) {
@@ -31,6 +48,7 @@ std::optional<std::string> QtUserInteraction::AskFileName(const FileDialogReques
   const QString filters = QtFileFilter(request.filter);
   QString selected = SelectedFilter(filters, request.filterIndex);
   const auto ask = save ? &QFileDialog::getSaveFileName : &QFileDialog::getOpenFileName;
+  const ArrowWhileAsking arrow;
   const QString path = ask(DialogParent(), QString::fromStdString(request.title),
                            QString::fromStdString(request.initialFolder), filters, &selected,
                            QFileDialog::Options());
@@ -75,11 +93,8 @@ void QtUserInteraction::ShowMessage(const std::string& caption, const std::strin
       break;
   }
   box.setStandardButtons(QMessageBox::Ok);
-  // A message is read with the ordinary pointer, whatever a command has set.
-  const bool overridden = QApplication::overrideCursor() != nullptr;
-  if (overridden) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const ArrowWhileAsking arrow;
   box.exec();
-  if (overridden) QApplication::restoreOverrideCursor();
 }
 
 void QtUserInteraction::RegisterCursor(int id, const QCursor& cursor) {

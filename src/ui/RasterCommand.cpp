@@ -3,6 +3,8 @@
 #include <QMdiArea>
 
 #include "core/DisplayBitmap.h"
+#include "core/Error.h"
+#include "core/FileIO.h"
 #include "raster/RasterFiles.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
@@ -48,6 +50,9 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
         ui_.OpenFileName({"OPEN DATA RASTER", "Raster Image [*.raw]|*.raw", DialogFolder()});
     if (!chosen) return;
     answers.rawPath = *chosen;
+  }
+  if (!FileExists(answers.rawPath)) {
+    throw Error("The raw image " + answers.rawPath + " does not exist.");
   }
   if (!ReadSizeFile(SizeFileNameFor(answers.rawPath))) {
     // Without a size the image cannot be read: closing the dialog abandons the load.

@@ -151,5 +151,19 @@ TEST_F(ImageWindowTest, PaintsThePictureAndHatchesTheRest) {
   EXPECT_GT(black, 0);
 }
 
+TEST_F(ImageWindowTest, TwoToOneDrawsEachPicturepixelAsASquare) {
+  Image().resize(700, 500);
+  Click("ZoomSpeedButton");
+  ZoomClick(ClickButton::Left, 0, 0);  // 2:1 at the top left corner: no scrolling
+  ASSERT_EQ(Image().HorizontalScrollBar()->value(), 0);
+  QImage shot(Image().PaintBox()->size(), QImage::Format_RGB32);
+  Image().PaintBox()->render(&shot);
+  for (const auto& [x, y] : {std::pair{328, 0}, {329, 0}, {328, 1}, {329, 3}}) {
+    EXPECT_EQ(shot.pixelColor(x, y), QColor(253, 0, 0)) << x << "," << y;
+  }
+  EXPECT_EQ(shot.pixelColor(327, 0), QColor(255, 255, 255));
+  EXPECT_EQ(shot.pixelColor(330, 0), QColor(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace zelmaro

@@ -194,6 +194,16 @@ TEST_F(RasterCommandTest, AFileGivenAtStartUpSkipsOnlyTheOpenDialog) {
   EXPECT_TRUE(Enabled("PreTreatments"));
 }
 
+TEST_F(RasterCommandTest, AMissingRawFileIsReportedBeforeAnySizeIsAsked) {
+  testing::TemporaryFolder folder;
+  Main().RasterOnFile(folder.File("none.raw"));
+  EXPECT_TRUE(Ui.ModalForms.empty());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_EQ(Ui.Messages[0].text, "The raw image " + folder.File("none.raw") + " does not exist.");
+  EXPECT_EQ(testing::ListFolder(folder.Path()), "");
+}
+
 TEST_F(RasterCommandTest, ASecondLoadStartsInTheFolderOfTheFirst) {
   testing::TemporaryFolder folder;
   testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x02'));

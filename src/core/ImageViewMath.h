@@ -1,0 +1,93 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "core/CodePalette.h"
+
+namespace zelmaro {
+
+struct SessionState;
+
+// Zoom of a picture window: 1 or -1 is 1:1, n from 2 to 20 is n:1, -2 to -20 is 1:n.
+inline constexpr int kMaxZoom = 20;
+
+// Screen pixels per picture pixel. The windows draw with the float scale and read the
+// position under the mouse with the double one; both are kept, as they truncate
+// differently at 1:3 and beyond.
+float DisplayScale(int zoomFactor);
+double DisplayScaleDouble(int zoomFactor);
+
+enum class ClickButton { Left, Right, Middle };
+
+struct ZoomStep {
+  int zoomFactor = 1;
+  bool refused = false;  // beyond 20 either way: nothing more happens on this click
+};
+// One zoom click; the step through 1:1 takes one click in either direction.
+ZoomStep ZoomAfterClick(int zoomFactor, ClickButton button);
+
+// "path (1:1)", or "path (1:n) " and "path (n:1) " with their trailing blank.
+std::string ZoomCaption(const std::string& path, int zoomFactor);
+
+struct PictureRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const PictureRect&) const = default;
+};
+
+// Scroll range of a picture side at scale s.
+int ScrollRange(int pictureSize, float scale);
+// Half the window side counted in picture pixels.
+int HalfExtent(int windowSize, float scale);
+// The part of the picture shown around a zoom click, pushed back inside the picture.
+PictureRect ZoomSourceRect(int centerColumn, int centerLine, int halfWidth, int halfHeight,
+                           int pictureColumns, int pictureLines);
+// The picture pixels under a screen area given in scrolled coordinates.
+PictureRect ClipSourceRect(const PictureRect& scrolledClip, float scale);
+// Where the picture pixels land on the scrolled screen.
+PictureRect DestinationRect(const PictureRect& source, float scale);
+
+// The status texts, to the last character.
+std::string LineColumnText(int line, int column);
+std::string ContourLineText(int code, std::int32_t altitude);
+std::string BackgroundText();
+std::string MapCoordinateText(double x, double y);
+std::string ScreenColourText(const PaletteColour& colour);
+std::string ImageSizeText(int lines, int columns);
+
+struct MapExtent {
+  double XMin = 0.0;
+  double XMax = 0.0;
+  double YMin = 0.0;
+  double YMax = 0.0;
+};
+
+// What the image window knows when the mouse moves over it.
+struct ImageReadoutInput {
+  int x = 0;
+  int y = 0;
+  int zoomFactor = 1;
+  bool hasPicture = false;
+  int pictureLines = 0;  // size of the picture on screen
+  int pictureColumns = 0;
+  int shownLines = 0;  // ShownLines / ShownColumns of the window
+  int shownColumns = 0;
+  MapExtent extent;
+  std::function<PaletteColour(int column, int line)> screenColour;
+};
+
+// The five panel texts; a panel without a value keeps its previous text.
+using StatusPanelTexts = std::array<std::optional<std::string>, 5>;
+
+// Panel 0 the position, 1 the map coordinates, 2 the code and altitude, 3 the screen
+// colour, 4 the picture size. The map coordinates use the extent and size of the
+// picture actually shown.
+StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input);
+
+}  // namespace zelmaro

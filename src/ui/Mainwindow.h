@@ -1,0 +1,122 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/CommandEnabling.h"
+#include "core/SessionState.h"
+#include "core/ZoneParameters.h"
+#include "ui/Imagewindow.h"
+#include "ui/StatusPanels.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace zelmaro {
+
+class UserInteraction;
+class TDynamicForm;
+class TDynRasterForm;
+class TImageRasterForm;
+class TImageSizeForm;
+class TProgressForm;
+class TResultForm;
+
+// The main window: it owns the session, builds every window once, routes the menu and
+// tool-bar commands and keeps their availability in step with the data.
+class TMainForm : public QMainWindow, public StatusPanels {
+  Q_OBJECT
+ public:
+  // Shows the presentation windows, registers the cursors and builds every child window
+  // and dialog. Open dialogs start in `defaultFolder` until a folder has been used.
+  TMainForm(UserInteraction& ui, std::string defaultFolder, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  SessionState Session;
+  // The pixel size and extent of the working image; a raster takes its pixel size from
+  // the Dynamic Parameters dialog.
+  ZoneParameters Zone;
+
+  TImageForm* ImageForm = nullptr;
+  TResultForm* ResultForm = nullptr;
+  TImageSizeForm* ImageSizeForm = nullptr;
+  TImageRasterForm* ImageRasterForm = nullptr;
+  TDynamicForm* DynamicForm = nullptr;
+  TDynRasterForm* DynRasterForm = nullptr;
+
+  // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
+  QAction* Action(std::string_view name) const;
+  // A window or dialog built at start-up, by its class name; nullptr when unknown.
+  QWidget* Form(std::string_view name) const;
+  // The class names of the windows and dialogs, in the order they were built.
+  const std::vector<std::string>& CreatedForms() const { return createdForms_; }
+  QMdiArea* MdiArea() const { return mdiArea_; }
+
+  const ControlStates& Controls() const { return controls_; }
+  void ApplyEnabling(EnablingEvent event);
+
+  // Runs one step of a command; a zelmaro::Error is shown captioned "ERROR". Returns
+  // false when the step failed.
+  bool RunCommandStep(const std::function<void()>& step);
+  // The folder in which the open and save dialogs start.
+  std::string DialogFolder() const;
+  UserInteraction& Ui() const { return ui_; }
+
+  void ShowProgress();
+  void SetProgress(float fraction);
+  void CloseProgress();
+  TProgressForm* ActiveProgress() const { return activeProgress_; }
+
+  void SetPanelText(int panel, const std::string& text) override;
+  std::string PanelText(int panel) const override;
+
+  // Commands.
+  void RasterClick();
+  void RasterSpeedButtonClick();
+  // The Raster command on a file named on the command line: no open dialog.
+  void RasterOnFile(const std::string& rawPath);
+  void ZoomSpeedButtonClick(bool down);
+  void ToolButtonClick(EditorTool tool, bool down);
+  void InfoResultImageClick();
+  void AuthorClick();
+  void CopyrigthClick();
+  void EnglishClick();
+  void FrenchClick();
+  void SpanishClick();
+  void ExitClick();
+
+ private:
+  enum class CommandOrigin { Menu, Button };
+
+  void PushControls();
+  void ShowPresentation();
+  void BuildMenu();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void CreateForms();
+  QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
+  QAction* AddItem(QMenu* parent, const char* name, const char* caption,
+                   void (TMainForm::*handler)() = nullptr);
+  void ShowForm(std::string_view name);
+  void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
+  void LoadRaster(const std::optional<std::string>& givenPath);
+
+  UserInteraction& ui_;
+  std::string defaultFolder_;
+  QMdiArea* mdiArea_ = nullptr;
+  std::map<std::string, QAction*, std::less<>> actions_;
+  std::map<std::string, QWidget*, std::less<>> forms_;
+  std::vector<std::string> createdForms_;
+  std::vector<QLabel*> panels_;
+  ControlStates controls_;
+  TProgressForm* activeProgress_ = nullptr;
+};
+
+}  // namespace zelmaro

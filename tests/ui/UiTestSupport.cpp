@@ -1,0 +1,75 @@
+#include "UiTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QToolBar>
+
+#include "support/TestSupport.h"
+
+namespace zelmaro::testing {
+namespace {
+
+// One application object for the whole test run.
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
+
+MainWindowFixture::MainWindowFixture()
+    : main_(std::make_unique<TMainForm>(Ui, std::string(ZELMARO_EXAMPLES_DIR))) {
+  main_->resize(913, 640);
+  main_->show();
+}
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+std::vector<std::string> MainWindowFixture::EnabledButtons() const {
+  std::vector<std::string> names;
+  const auto* bar = main_->findChild<QToolBar*>("ToolBar");
+  for (QAction* action : bar->actions()) {
+    if (!action->isSeparator() && action->isEnabled()) {
+      names.push_back(action->objectName().toStdString());
+    }
+  }
+  return names;
+}
+
+void MainWindowFixture::QueueExampleLoad(const std::string& minimum, const std::string& pixel) {
+  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", ExamplePath("volcano_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [minimum, pixel](QDialog& form) {
+    TypeInto(form, "MinimumEdit", QString::fromStdString(minimum));
+    TypeInto(form, "MaximumEdit", "195");
+    TypeInto(form, "IntervalEdit", "5");
+    TypeInto(form, "PixelEdit", QString::fromStdString(pixel));
+    Press(form, "BitBtn1");
+  });
+}
+
+void TypeInto(QDialog& form, const char* editName, const QString& text) {
+  auto* edit = form.findChild<QLineEdit*>(editName);
+  ASSERT_NE(edit, nullptr) << editName;
+  edit->setText(text);
+}
+
+void Press(QDialog& form, const char* buttonName) {
+  auto* button = form.findChild<QPushButton*>(buttonName);
+  ASSERT_NE(button, nullptr) << buttonName;
+  button->click();
+}
+
+}  // namespace zelmaro::testing

@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "core/NumberText.h"
+#include "pretreat/NeighbourCode.h"
 #include "vector/DxfPolylineScan.h"
 #include "vector/SegmentWalk.h"
 
@@ -25,7 +26,7 @@ void RemoveCornerPass(ByteGrid& image, const int (&corners)[N]) {
   for (int line = 1; line < image.Lines() - 1; ++line) {
     for (int column = 1; column < image.Columns() - 1; ++column) {
       if (image[line][column] == kBackgroundCode) continue;
-      if (removable[ZoneNeighbourCode(image, line, column)]) {
+      if (removable[NeighbourCode(image, line, column)]) {
         image[line][column] = kBackgroundCode;
       }
     }
@@ -80,17 +81,6 @@ void CheckZone(const SessionState& session, const ZoneParameters& zone) {
 }
 
 }  // namespace
-
-int ZoneNeighbourCode(const ByteGrid& image, int line, int column) {
-  const std::uint8_t code = image[line][column];
-  const std::uint8_t* above = image[line - 1];
-  const std::uint8_t* here = image[line];
-  const std::uint8_t* below = image[line + 1];
-  return (above[column - 1] == code ? 1 : 0) | (above[column] == code ? 2 : 0) |
-         (above[column + 1] == code ? 4 : 0) | (here[column + 1] == code ? 8 : 0) |
-         (below[column + 1] == code ? 16 : 0) | (below[column] == code ? 32 : 0) |
-         (below[column - 1] == code ? 64 : 0) | (here[column - 1] == code ? 128 : 0);
-}
 
 void RemoveZoneCorners(ByteGrid& image) {
   RemoveCornerPass(image, kStaircaseCorners);

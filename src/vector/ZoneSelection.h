@@ -20,10 +20,6 @@ struct ZoneSelection {
   std::int32_t Columns = 0;
 };
 
-// The 8-bit code of the neighbours of a cell that hold the same code as the cell:
-// 1 NW, 2 N, 4 NE, 8 E, 16 SE, 32 S, 64 SW, 128 W. The cell must not lie on the border.
-int ZoneNeighbourCode(const ByteGrid& image, int line, int column);
-
 // The two corner-removal passes of a freshly drawn zone: staircase corners, then the
 // inner corners of orthogonal steps, in place, border lines and columns untouched.
 void RemoveZoneCorners(ByteGrid& image);

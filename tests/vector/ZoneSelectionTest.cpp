@@ -1,3 +1,4 @@
+#include "pretreat/NeighbourCode.h"
 #include "vector/ZoneSelection.h"
 
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ TEST(RemoveZoneCorners, RemovesTheInnerCornerOfAnOrthogonalStepInTheSecondPass) 
       "......7...",
       "..........",
   });
-  EXPECT_EQ(ZoneNeighbourCode(image, 5, 6), 160);
+  EXPECT_EQ(NeighbourCode(image, 5, 6), 160);
   RemoveZoneCorners(image);
   EXPECT_EQ(image, CodesFromText({
                        "..........",
@@ -206,7 +207,7 @@ TEST(RemoveZoneCorners, StaircaseCornersGoInTheFirstPassInScanOrder) {
       "......3.",
       "........",
   });
-  EXPECT_EQ(ZoneNeighbourCode(three, 5, 5), 24);
+  EXPECT_EQ(NeighbourCode(three, 5, 5), 24);
   RemoveZoneCorners(three);
   EXPECT_EQ(three, CodesFromText({
                        "........",
@@ -229,7 +230,7 @@ TEST(RemoveZoneCorners, StaircaseCornersGoInTheFirstPassInScanOrder) {
       "........",
       "........",
   });
-  EXPECT_EQ(ZoneNeighbourCode(step, 5, 5), 129);
+  EXPECT_EQ(NeighbourCode(step, 5, 5), 129);
   RemoveZoneCorners(step);
   // (5, 5) goes in the first pass; (4, 4), now with W and S only (160), in the second.
   EXPECT_EQ(step, CodesFromText({

@@ -129,10 +129,10 @@ void TImageForm::RecentreAfterZoom() {
 }
 
 void TImageForm::Paint(QPainter& painter, const QRect& clip) {
-  // Whatever the picture does not cover is hatched, so that its edges show when zoomed.
   painter.fillRect(clip, palette().color(QPalette::Window));
-  painter.fillRect(clip, QBrush(Qt::black, Qt::DiagCrossPattern));
   if (ScreenBitmap.isNull()) return;
+  // Whatever the picture does not cover is hatched, so that its edges show when zoomed.
+  painter.fillRect(clip, QBrush(Qt::black, Qt::DiagCrossPattern));
   const float scale = DisplayScale(ZoomFactor);
   const int scrollX = horizontal_->value();
   const int scrollY = vertical_->value();

@@ -98,6 +98,7 @@ TMainForm::TMainForm(UserInteraction& ui, std::string defaultFolder, QWidget* pa
   PushControls();
   ShowPresentation();
   CreateForms();
+  mdiArea_->setActiveSubWindow(ImageForm);
 }
 
 TMainForm::~TMainForm() = default;

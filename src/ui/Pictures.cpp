@@ -22,7 +22,7 @@ double Terrain(double x, double y) {
   };
   const double d = std::hypot(x - 0.5, y - 0.52);
   const double cone = std::max(0.0, 1.0 - d / 0.42);
-  const double crater = 0.35 * bump(x, y, 0.5, 0.52, 0.06);
+  const double crater = 0.3 * bump(x, y, 0.5, 0.52, 0.08);
   return 0.75 * cone * cone + 0.3 * bump(x, y, 0.22, 0.25, 0.12) +
          0.22 * bump(x, y, 0.8, 0.78, 0.1) - crater;
 }
@@ -71,8 +71,8 @@ QImage ShadedPicture(int width, int height) {
   };
   for (int line = 0; line < height; ++line) {
     for (int column = 0; column < width; ++column) {
-      const double dx = (at(column + 1, line) - at(column - 1, line)) * width * 0.35;
-      const double dy = (at(column, line + 1) - at(column, line - 1)) * height * 0.35;
+      const double dx = (at(column + 1, line) - at(column - 1, line)) * width * 0.9;
+      const double dy = (at(column, line + 1) - at(column, line - 1)) * height * 0.9;
       // Slopes that face the light (up and to the left) are bright.
       const double light =
           std::clamp(0.7 + (dx + dy) * 0.45 / std::sqrt(1 + dx * dx + dy * dy), 0.15, 1.0);

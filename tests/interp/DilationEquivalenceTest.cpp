@@ -157,6 +157,22 @@ TEST(DilationEquivalence, EachStepMatchesTheLiteralOneOnPartlyFilledDems) {
   }
 }
 
+TEST(DilationEquivalence, RepeatedStepsMatchTheLiteralOnesOnPartlyFilledDems) {
+  for (unsigned seed = 1; seed <= 300; ++seed) {
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    Random random(seed * 31337);
+    SessionState fast;
+    fast.DemGrid = RandomDem(random);
+    SessionState literal = fast;
+    DilateUntilStable(fast);
+    do {
+      reference::LiteralDilationStep(literal);
+    } while (literal.DilationPassChanges > 0);
+    ExpectSameResult(fast, literal);
+    if (::testing::Test::HasFailure()) return;
+  }
+}
+
 TEST(DilationEquivalence, FillMatchesTheLiteralOneWithBothSums) {
   for (unsigned seed = 1; seed <= 400; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));

@@ -43,12 +43,12 @@ class ZoneGrowth {
       : lines_(lines),
         columns_(columns),
         stride_(static_cast<std::size_t>(columns) + 2),
-        zone_((static_cast<std::size_t>(lines) + 2) * stride_, kFrame),
-        layer_(zone_.size(), kFrameLayer),
-        changed_(zone_.size(), 0) {
+        cells_((static_cast<std::size_t>(lines) + 2) * stride_, ZoneCell{kFrame, kFrameLayer}),
+        changed_(cells_.size(), 0) {
     const auto s = static_cast<std::ptrdiff_t>(stride_);
     cross_ = {-s, -1, 1, s};
     diagonals_ = {-s - 1, -s + 1, s - 1, s + 1};
+    window_ = {-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1};
   }
 
   // A step from the DEM alone.
@@ -64,15 +64,36 @@ class ZoneGrowth {
   std::int32_t& DemCell(IntGrid& dem, std::uint32_t cell) const {
     return dem[static_cast<int>(cell / stride_) - 1][static_cast<int>(cell % stride_) - 1];
   }
-  bool Empty(std::uint32_t cell) const { return layer_[cell] > 0; }
+  bool Empty(std::uint32_t cell) const { return cells_[cell].layer > 0; }
   void MarkChanged(std::uint32_t cell) {
     changed_[cell] = 1;
-    layer_[cell] = kUnreached;
+    cells_[cell].layer = kUnreached;
     changedCells_.push_back(cell);
+  }
+  // Visits the changed cells in any order: from their list when they are few, in scan
+  // order when they are many, where memory is read in sequence.
+  template <typename Visit>
+  void ForEachChangedCell(Visit visit) {
+    if (changedCells_.size() < cells_.size() / 16) {
+      for (const std::uint32_t cell : changedCells_) visit(cell);
+      return;
+    }
+    for (std::uint32_t cell = 0; cell < changed_.size(); ++cell) {
+      if (changed_[cell] != 0) visit(cell);
+    }
   }
   void MarkCellsNearTheFills();
   void GrowChangedCells();
-  void Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone);
+  void Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone) {
+    if (layer < cells_[cell].layer) {
+      cells_[cell].layer = layer;
+      cells_[cell].zone = zone;
+      if (byLayer_.size() <= static_cast<std::size_t>(layer)) byLayer_.resize(layer + 1);
+      byLayer_[layer].push_back(cell);
+    } else if (layer == cells_[cell].layer && zone < cells_[cell].zone) {
+      cells_[cell].zone = zone;
+    }
+  }
   void ExtractLimit(IntGrid& dem, std::uint32_t cell);
   int ExtractLimits(IntGrid& dem);
 
@@ -81,8 +102,13 @@ class ZoneGrowth {
   std::size_t stride_;
   std::array<std::ptrdiff_t, 4> cross_;
   std::array<std::ptrdiff_t, 4> diagonals_;
-  std::vector<std::int32_t> zone_;
-  std::vector<std::int32_t> layer_;
+  std::array<std::ptrdiff_t, 8> window_;
+  // Zone and layer side by side: every visit reads both.
+  struct ZoneCell {
+    std::int32_t zone;
+    std::int32_t layer;
+  };
+  std::vector<ZoneCell> cells_;
   std::vector<std::uint8_t> changed_;
   std::vector<std::uint32_t> changedCells_;
   // The cells filled by the last step.
@@ -97,8 +123,8 @@ int ZoneGrowth::FirstStep(IntGrid& dem) {
     const std::int32_t* demLine = dem[line];
     for (int column = 0; column < columns_; ++column) {
       const std::uint32_t cell = At(line, column);
-      zone_[cell] = demLine[column];
-      layer_[cell] = 0;
+      cells_[cell].zone = demLine[column];
+      cells_[cell].layer = 0;
       if (demLine[column] == NoAltitude) MarkChanged(cell);
     }
   }
@@ -107,7 +133,7 @@ int ZoneGrowth::FirstStep(IntGrid& dem) {
 }
 
 int ZoneGrowth::NextStep(IntGrid& dem) {
-  for (const std::uint32_t cell : fills_) zone_[cell] = DemCell(dem, cell);
+  for (const std::uint32_t cell : fills_) cells_[cell].zone = DemCell(dem, cell);
   changedCells_.clear();
   MarkCellsNearTheFills();
   GrowChangedCells();
@@ -121,7 +147,7 @@ int ZoneGrowth::NextStep(IntGrid& dem) {
 // then it had layer 1 or is itself beside a fill.
 void ZoneGrowth::MarkCellsNearTheFills() {
   const auto reachable = [this](std::uint32_t cell, std::int32_t layer) {
-    return changed_[cell] == 0 && layer_[cell] >= layer;
+    return changed_[cell] == 0 && cells_[cell].layer >= layer;
   };
   for (const std::uint32_t fill : fills_) {
     for (const std::ptrdiff_t offset : cross_) {
@@ -133,12 +159,8 @@ void ZoneGrowth::MarkCellsNearTheFills() {
   for (std::int32_t layer = 2; begin < end; ++layer) {
     for (std::size_t k = begin; k < end; ++k) {
       const std::uint32_t cell = changedCells_[k];
-      for (const auto& offsets : {cross_, diagonals_}) {
-        for (const std::ptrdiff_t offset : offsets) {
-          if (reachable(cell + offset, layer)) {
-            MarkChanged(static_cast<std::uint32_t>(cell + offset));
-          }
-        }
+      for (const std::ptrdiff_t offset : window_) {
+        if (reachable(cell + offset, layer)) MarkChanged(static_cast<std::uint32_t>(cell + offset));
       }
     }
     begin = end;
@@ -146,46 +168,35 @@ void ZoneGrowth::MarkCellsNearTheFills() {
   }
 }
 
-void ZoneGrowth::Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone) {
-  if (layer < layer_[cell]) {
-    layer_[cell] = layer;
-    zone_[cell] = zone;
-    if (byLayer_.size() <= static_cast<std::size_t>(layer)) byLayer_.resize(layer + 1);
-    byLayer_[layer].push_back(cell);
-  } else if (layer == layer_[cell] && zone < zone_[cell]) {
-    zone_[cell] = zone;
-  }
-}
-
 // Layers and zones of the changed cells: first what their unchanged neighbours propose,
 // then, layer by layer, what the settled changed cells propose to the others.
 void ZoneGrowth::GrowChangedCells() {
-  for (const std::uint32_t cell : changedCells_) zone_[cell] = NoAltitude;
-  for (const std::uint32_t cell : changedCells_) {
+  for (const std::uint32_t cell : changedCells_) cells_[cell].zone = NoAltitude;
+  ForEachChangedCell([this](std::uint32_t cell) {
     for (const std::ptrdiff_t offset : cross_) {
       const std::uint32_t neighbour = cell + offset;
-      if (changed_[neighbour] == 0 && layer_[neighbour] >= 0) {
-        Propose(cell, layer_[neighbour] + 1, zone_[neighbour]);
+      if (changed_[neighbour] == 0 && cells_[neighbour].layer >= 0) {
+        Propose(cell, cells_[neighbour].layer + 1, cells_[neighbour].zone);
       }
     }
     for (const std::ptrdiff_t offset : diagonals_) {
       const std::uint32_t neighbour = cell + offset;
-      if (changed_[neighbour] == 0 && layer_[neighbour] >= 0) {
-        Propose(cell, layer_[neighbour] == 0 ? 2 : layer_[neighbour] + 1, zone_[neighbour]);
+      if (changed_[neighbour] == 0 && cells_[neighbour].layer >= 0) {
+        Propose(cell, cells_[neighbour].layer == 0 ? 2 : cells_[neighbour].layer + 1,
+                cells_[neighbour].zone);
       }
     }
-  }
+  });
   for (std::size_t layer = 1; layer < byLayer_.size(); ++layer) {
     // Proposals go to later layers only, so this layer's list does not grow meanwhile.
     for (std::size_t k = 0; k < byLayer_[layer].size(); ++k) {
       const std::uint32_t cell = byLayer_[layer][k];
-      if (layer_[cell] != static_cast<std::int32_t>(layer)) continue;  // settled earlier
-      for (const auto& offsets : {cross_, diagonals_}) {
-        for (const std::ptrdiff_t offset : offsets) {
-          const std::uint32_t neighbour = cell + offset;
-          if (changed_[neighbour] != 0) {
-            Propose(neighbour, static_cast<std::int32_t>(layer) + 1, zone_[cell]);
-          }
+      if (cells_[cell].layer != static_cast<std::int32_t>(layer)) continue;  // settled earlier
+      const std::int32_t zone = cells_[cell].zone;
+      for (const std::ptrdiff_t offset : window_) {
+        const std::uint32_t neighbour = cell + offset;
+        if (changed_[neighbour] != 0) {
+          Propose(neighbour, static_cast<std::int32_t>(layer) + 1, zone);
         }
       }
     }
@@ -197,18 +208,18 @@ void ZoneGrowth::GrowChangedCells() {
 // neighbour looked at last (down, then right, left, up) decides which.
 void ZoneGrowth::ExtractLimit(IntGrid& dem, std::uint32_t cell) {
   if (!Empty(cell)) return;
-  const std::int32_t* zone = &zone_[cell];
+  const ZoneCell* around = &cells_[cell];
   const auto stride = static_cast<std::ptrdiff_t>(stride_);
-  const std::int32_t own = zone[0];
+  const std::int32_t own = around[0].zone;
   std::int32_t other;
-  if (zone[stride] > own) {
-    other = zone[stride];
-  } else if (zone[1] > own) {
-    other = zone[1];
-  } else if (zone[-1] > own) {
-    other = zone[-1];
-  } else if (zone[-stride] > own) {
-    other = zone[-stride];
+  if (around[stride].zone > own) {
+    other = around[stride].zone;
+  } else if (around[1].zone > own) {
+    other = around[1].zone;
+  } else if (around[-1].zone > own) {
+    other = around[-1].zone;
+  } else if (around[-stride].zone > own) {
+    other = around[-stride].zone;
   } else {
     return;
   }
@@ -218,16 +229,19 @@ void ZoneGrowth::ExtractLimit(IntGrid& dem, std::uint32_t cell) {
   DemCell(dem, cell) = limit;
   // Filled now; its zone stays as it is until the next step, since the other limits of
   // this step still read it.
-  layer_[cell] = 0;
+  cells_[cell].layer = 0;
   fills_.push_back(cell);
 }
 
 int ZoneGrowth::ExtractLimits(IntGrid& dem) {
   fills_.clear();
-  for (const std::uint32_t cell : changedCells_) {
+  ForEachChangedCell([this, &dem](std::uint32_t cell) {
     ExtractLimit(dem, cell);
-    for (const std::ptrdiff_t offset : cross_) ExtractLimit(dem, cell + offset);
-  }
+    // A changed neighbour has its own turn.
+    for (const std::ptrdiff_t offset : cross_) {
+      if (changed_[cell + offset] == 0) ExtractLimit(dem, cell + offset);
+    }
+  });
   for (const std::uint32_t cell : changedCells_) changed_[cell] = 0;
   return static_cast<int>(fills_.size());
 }

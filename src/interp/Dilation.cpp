@@ -192,12 +192,13 @@ void ZoneGrowth::GrowChangedCells() {
     for (std::size_t k = 0; k < byLayer_[layer].size(); ++k) {
       const std::uint32_t cell = byLayer_[layer][k];
       if (cells_[cell].layer != static_cast<std::int32_t>(layer)) continue;  // settled earlier
+      // Only changed cells can take the proposal: an unchanged neighbour already has
+      // this layer or a lower one, and if this layer, no higher zone, since a changed
+      // cell is never the one it grew from.
       const std::int32_t zone = cells_[cell].zone;
       for (const std::ptrdiff_t offset : window_) {
-        const std::uint32_t neighbour = cell + offset;
-        if (changed_[neighbour] != 0) {
-          Propose(neighbour, static_cast<std::int32_t>(layer) + 1, zone);
-        }
+        Propose(static_cast<std::uint32_t>(cell + offset), static_cast<std::int32_t>(layer) + 1,
+                zone);
       }
     }
     byLayer_[layer].clear();

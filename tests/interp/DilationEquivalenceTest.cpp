@@ -57,8 +57,8 @@ void DrawSegment(ByteGrid& image, int line, int column, int toLine, int toColumn
 // pixels, with codes that may lie outside the table.
 SessionState RandomImage(Random& random) {
   SessionState session;
-  const int lines = Uniform(random, 1, 28);
-  const int columns = Uniform(random, 1, 28);
+  const int lines = Uniform(random, 1, 40);
+  const int columns = Uniform(random, 1, 40);
   ByteGrid image(lines, columns, kBackgroundCode);
   const int codes = Uniform(random, 1, 8);
   const int strokes = Uniform(random, 0, 6);
@@ -99,7 +99,7 @@ SessionState RandomImage(Random& random) {
 // A DEM already partly filled with arbitrary values, as the linear interpolation hands
 // to the steps and the fill.
 IntGrid RandomDem(Random& random) {
-  IntGrid dem(Uniform(random, 1, 24), Uniform(random, 1, 24), NoAltitude);
+  IntGrid dem(Uniform(random, 1, 32), Uniform(random, 1, 32), NoAltitude);
   const int filled = Uniform(random, 0, 100);
   // Small values, values of a millimetre DEM, and values whose sums a float rounds.
   const int kind = Uniform(random, 0, 2);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -17,8 +16,8 @@ namespace {
 constexpr std::size_t kMostCells = std::numeric_limits<std::uint32_t>::max();
 
 // The zones are kept with a one-cell frame around the grid so that the inner loops need
-// no bounds tests. The frame is lower than any altitude, so it never stands on the
-// higher side of a limit, and its layer is below every real one.
+// no bounds tests. No altitude is below the frame, so it never stands on the higher side
+// of a limit, and its layer is below every real one, so it never grows.
 constexpr std::int32_t kFrame = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kFrameLayer = -1;
 constexpr std::int32_t kUnreached = std::numeric_limits<std::int32_t>::max();
@@ -38,6 +37,12 @@ constexpr std::int32_t kUnreached = std::numeric_limits<std::int32_t>::max();
 // their neighbours can receive a limit. So a step costs what changed, not the grid:
 // the last steps of a large image often fill a handful of cells each.
 class ZoneGrowth {
+  // Zone and layer side by side: every visit reads both.
+  struct ZoneCell {
+    std::int32_t zone;
+    std::int32_t layer;
+  };
+
  public:
   ZoneGrowth(int lines, int columns)
       : lines_(lines),
@@ -103,11 +108,6 @@ class ZoneGrowth {
   std::array<std::ptrdiff_t, 4> cross_;
   std::array<std::ptrdiff_t, 4> diagonals_;
   std::array<std::ptrdiff_t, 8> window_;
-  // Zone and layer side by side: every visit reads both.
-  struct ZoneCell {
-    std::int32_t zone;
-    std::int32_t layer;
-  };
   std::vector<ZoneCell> cells_;
   std::vector<std::uint8_t> changed_;
   std::vector<std::uint32_t> changedCells_;

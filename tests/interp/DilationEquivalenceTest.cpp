@@ -157,35 +157,42 @@ TEST(DilationEquivalence, EachStepMatchesTheLiteralOneOnPartlyFilledDems) {
   }
 }
 
-TEST(DilationEquivalence, RepeatedStepsMatchTheLiteralOnesOnPartlyFilledDems) {
-  for (unsigned seed = 1; seed <= 300; ++seed) {
+// Runs the fast and the literal operation, given the seed, on the same random DEMs.
+template <typename Fast, typename Literal>
+void ExpectSameOnRandomDems(unsigned count, unsigned seedFactor, Fast fast, Literal literal) {
+  for (unsigned seed = 1; seed <= count; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    Random random(seed * 31337);
-    SessionState fast;
-    fast.DemGrid = RandomDem(random);
-    SessionState literal = fast;
-    DilateUntilStable(fast);
-    do {
-      reference::LiteralDilationStep(literal);
-    } while (literal.DilationPassChanges > 0);
-    ExpectSameResult(fast, literal);
+    Random random(seed * seedFactor);
+    SessionState fastSession;
+    fastSession.DemGrid = RandomDem(random);
+    SessionState literalSession = fastSession;
+    fast(fastSession, seed);
+    literal(literalSession, seed);
+    ExpectSameResult(fastSession, literalSession);
     if (::testing::Test::HasFailure()) return;
   }
 }
 
+TEST(DilationEquivalence, RepeatedStepsMatchTheLiteralOnesOnPartlyFilledDems) {
+  ExpectSameOnRandomDems(
+      300, 31337, [](SessionState& session, unsigned) { DilateUntilStable(session); },
+      [](SessionState& session, unsigned) {
+        do {
+          reference::LiteralDilationStep(session);
+        } while (session.DilationPassChanges > 0);
+      });
+}
+
 TEST(DilationEquivalence, FillMatchesTheLiteralOneWithBothSums) {
-  for (unsigned seed = 1; seed <= 400; ++seed) {
-    SCOPED_TRACE("seed " + std::to_string(seed));
-    Random random(seed * 104729);
-    const FillSum sum = seed % 2 == 0 ? FillSum::SinglePrecision : FillSum::Integer;
-    SessionState fast;
-    fast.DemGrid = RandomDem(random);
-    SessionState literal = fast;
-    FillRemainingCells(fast, sum);
-    reference::LiteralFillRemainingCells(literal, sum);
-    ExpectSameResult(fast, literal);
-    if (::testing::Test::HasFailure()) return;
-  }
+  const auto sumOf = [](unsigned seed) {
+    return seed % 2 == 0 ? FillSum::SinglePrecision : FillSum::Integer;
+  };
+  ExpectSameOnRandomDems(
+      400, 104729,
+      [&](SessionState& session, unsigned seed) { FillRemainingCells(session, sumOf(seed)); },
+      [&](SessionState& session, unsigned seed) {
+        reference::LiteralFillRemainingCells(session, sumOf(seed));
+      });
 }
 
 }  // namespace

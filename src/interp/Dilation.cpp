@@ -91,7 +91,8 @@ class ZoneGrowth {
     }
   }
   void MarkCellsNearTheFills();
-  void GrowChangedCells();
+  void ProposeFromUnchangedCells();
+  void SettleLayers();
   void Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone) {
     if (layer < cells_[cell].layer) {
       cells_[cell].layer = layer;
@@ -130,7 +131,21 @@ int ZoneGrowth::FirstStep(IntGrid& dem) {
       if (demLine[column] == NoAltitude) MarkChanged(cell);
     }
   }
-  GrowChangedCells();
+  // Every cell with an altitude is unchanged here, and most cells have none: the few
+  // with one make their proposals themselves.
+  for (int line = 0; line < lines_; ++line) {
+    for (std::uint32_t cell = At(line, 0), end = cell + columns_; cell < end; ++cell) {
+      if (cells_[cell].changed != 0) continue;
+      const std::int32_t zone = cells_[cell].zone;
+      for (const std::ptrdiff_t offset : cross_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 1, zone);
+      }
+      for (const std::ptrdiff_t offset : diagonals_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 2, zone);
+      }
+    }
+  }
+  SettleLayers();
   return ExtractLimits(dem);
 }
 
@@ -138,7 +153,8 @@ int ZoneGrowth::NextStep(IntGrid& dem) {
   for (const std::uint32_t cell : fills_) cells_[cell].zone = DemCell(dem, cell);
   changedCells_.clear();
   MarkCellsNearTheFills();
-  GrowChangedCells();
+  ProposeFromUnchangedCells();
+  SettleLayers();
   return ExtractLimits(dem);
 }
 
@@ -170,9 +186,8 @@ void ZoneGrowth::MarkCellsNearTheFills() {
   }
 }
 
-// Layers and zones of the changed cells: first what their unchanged neighbours propose,
-// then, layer by layer, what the settled changed cells propose to the others.
-void ZoneGrowth::GrowChangedCells() {
+// What the unchanged neighbours of the changed cells propose to them.
+void ZoneGrowth::ProposeFromUnchangedCells() {
   ForEachChangedCell([this](std::uint32_t cell) {
     for (const std::ptrdiff_t offset : cross_) {
       const std::uint32_t neighbour = cell + offset;
@@ -188,6 +203,10 @@ void ZoneGrowth::GrowChangedCells() {
       }
     }
   });
+}
+
+// Layer by layer, what the settled changed cells propose to the others.
+void ZoneGrowth::SettleLayers() {
   for (std::size_t layer = 1; layer < byLayer_.size(); ++layer) {
     // Proposals go to later layers only, so this layer's list does not grow meanwhile.
     for (std::size_t k = 0; k < byLayer_[layer].size(); ++k) {

@@ -16,12 +16,18 @@
 
 #include "core/Error.h"
 #include "ui/Artwork.h"
+#include "ui/Break.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
+#include "ui/Ebarb.h"
+#include "ui/Fillinginfo.h"
 #include "ui/Imageraster.h"
 #include "ui/Imagesize.h"
 #include "ui/InfoForms.h"
+#include "ui/Infopoint.h"
+#include "ui/Pipette.h"
 #include "ui/Presentation.h"
+#include "ui/PretreatInfo.h"
 #include "ui/Progress.h"
 #include "ui/Resultwindow.h"
 #include "ui/UserInteraction.h"
@@ -161,14 +167,14 @@ void TMainForm::BuildMenu() {
 
   QMenu* pre = AddMenu(nullptr, "PreTreatments", "Pre_Treatments");
   QMenu* skel = AddMenu(pre, "ContourLineSkel", "Contour Line Skel.");
-  AddItem(skel, "SkelTreatment", "Treatment");
-  AddItem(skel, "SkelInfo", "Info");
+  AddItem(skel, "SkelTreatment", "Treatment", &TMainForm::SkelTreatmentClick);
+  AddItem(skel, "SkelInfo", "Info", &TMainForm::SkelInfoClick);
   QMenu* ebarb = AddMenu(pre, "Ebarbulation", "Ebarbulation");
-  AddItem(ebarb, "EbarbTreatment", "Treatment");
-  AddItem(ebarb, "EbarbInfo", "Info");
+  AddItem(ebarb, "EbarbTreatment", "Treatment", &TMainForm::EbarbTreatmentClick);
+  AddItem(ebarb, "EbarbInfo", "Info", &TMainForm::EbarbInfoClick);
   QMenu* breaks = AddMenu(pre, "BreakSearching1", "Break Searching");
-  AddItem(breaks, "BreakSearchTreatment", "Treatment");
-  AddItem(breaks, "BreakSearchInfo", "Info");
+  AddItem(breaks, "BreakSearchTreatment", "Treatment", &TMainForm::BreakSearchTreatmentClick);
+  AddItem(breaks, "BreakSearchInfo", "Info", &TMainForm::BreakSearchInfoClick);
   AddItem(pre, "SaveResultingRasterImage", "Save Resulting Raster Image");
 
   QMenu* interpolations = AddMenu(nullptr, "Interpolations", "Interpolations");
@@ -221,6 +227,13 @@ void TMainForm::BuildToolBar() {
     connect(Action(name), &QAction::triggered, this,
             [this, tool = tool](bool down) { ToolButtonClick(tool, down); });
   }
+  connect(Action("LineThinnerSpeedButton"), &QAction::triggered, this,
+          &TMainForm::LineThinnerSpeedButtonClick);
+  connect(Action("EbarbSpeedButton"), &QAction::triggered, this, &TMainForm::EbarbSpeedButtonClick);
+  connect(Action("DetectBreakSpeedButton"), &QAction::triggered, this,
+          &TMainForm::DetectBreakSpeedButtonClick);
+  connect(Action("ComeBackSpeedButton"), &QAction::triggered, this,
+          &TMainForm::ComeBackSpeedButtonClick);
   connect(Action("ExitSpeedButton"), &QAction::triggered, this, &TMainForm::ExitClick);
 }
 
@@ -280,8 +293,8 @@ void TMainForm::CreateForms() {
          ResultForm->show();
          return ResultForm;
        }},
-      {"TBreakForm", nullptr},
-      {"TEbarbForm", nullptr},
+      {"TBreakForm", [this] { return BreakForm = new TBreakForm(this); }},
+      {"TEbarbForm", [this] { return EbarbForm = new TEbarbForm(this); }},
       {"TSmoothingForm", nullptr},
       {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
       {"TDEMInfoForm", nullptr},
@@ -291,16 +304,16 @@ void TMainForm::CreateForms() {
       {"TSumdxfForm", nullptr},
       {"TDxfFileForm", nullptr},
       {"TProgressForm", [this] { return new TProgressForm(0, this); }},
-      {"TSkelInfoForm", nullptr},
-      {"TEbarbInfoForm", nullptr},
-      {"TGapInfoForm", nullptr},
+      {"TSkelInfoForm", [this] { return new TSkelInfoForm(this); }},
+      {"TEbarbInfoForm", [this] { return new TEbarbInfoForm(this); }},
+      {"TGapInfoForm", [this] { return new TGapInfoForm(this); }},
       {"TPresentationForm1", [this] { return new PresentationForm(1, this); }},
       {"TPresentationForm2", [this] { return new PresentationForm(2, this); }},
       {"TPresentationForm3", [this] { return new PresentationForm(3, this); }},
       {"TPresentationFinale", [this] { return new PresentationForm(4, this); }},
-      {"TCLValueForm", nullptr},
-      {"TInfoPointForm", nullptr},
-      {"TFunnelInfoForm", nullptr},
+      {"TCLValueForm", [this] { return CLValueForm = new TCLValueForm(this); }},
+      {"TInfoPointForm", [this] { return InfoPointForm = new TInfoPointForm(this); }},
+      {"TFunnelInfoForm", [this] { return FunnelInfoForm = new TFunnelInfoForm(this); }},
       {"TSumDxfInfoForm", nullptr},
       {"TCoordUTMForm", nullptr},
       {"TAuthorForm", [this] { return new TAuthorForm(this); }},
@@ -319,6 +332,10 @@ void TMainForm::CreateForms() {
   ImageForm->Hooks.zoomDown = [this] { return Action("ZoomSpeedButton")->isChecked(); };
   ImageForm->Hooks.toolDown = [this](EditorTool tool) {
     return Action(ToolButtonName(tool))->isChecked();
+  };
+  ImageForm->Hooks.toolClick = [this](EditorTool tool, const ImageClick& click,
+                                      DisplayBitmap& picture) {
+    EditorToolClick(tool, click, picture);
   };
 }
 

@@ -11,6 +11,7 @@
 #include "core/CommandEnabling.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
+#include "pretreat/EditorTools.h"
 #include "ui/Imagewindow.h"
 #include "ui/StatusPanels.h"
 
@@ -22,6 +23,12 @@ class QMenu;
 namespace zelmaro {
 
 class UserInteraction;
+class DisplayBitmap;
+class TBreakForm;
+class TCLValueForm;
+class TEbarbForm;
+class TFunnelInfoForm;
+class TInfoPointForm;
 class TDynamicForm;
 class TDynRasterForm;
 class TImageRasterForm;
@@ -50,6 +57,11 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TImageRasterForm* ImageRasterForm = nullptr;
   TDynamicForm* DynamicForm = nullptr;
   TDynRasterForm* DynRasterForm = nullptr;
+  TBreakForm* BreakForm = nullptr;
+  TEbarbForm* EbarbForm = nullptr;
+  TCLValueForm* CLValueForm = nullptr;
+  TInfoPointForm* InfoPointForm = nullptr;
+  TFunnelInfoForm* FunnelInfoForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -85,6 +97,19 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ZoomSpeedButtonClick(bool down);
   void ToolButtonClick(EditorTool tool, bool down);
   void InfoResultImageClick();
+  // Pre-treatments.
+  void SkelTreatmentClick();
+  void LineThinnerSpeedButtonClick();
+  void SkelInfoClick();
+  void EbarbTreatmentClick();
+  void EbarbSpeedButtonClick();
+  void EbarbInfoClick();
+  void BreakSearchTreatmentClick();
+  void DetectBreakSpeedButtonClick();
+  void BreakSearchInfoClick();
+  // The screen editor: a click of the image window for a tool whose button is down.
+  void EditorToolClick(EditorTool tool, const ImageClick& click, DisplayBitmap& picture);
+  void ComeBackSpeedButtonClick();
   void AuthorClick();
   void CopyrigthClick();
   void EnglishClick();
@@ -107,6 +132,13 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
+  void RunCornerElimination();
+  void RunEbarbulation();
+  void RunBreakSearch();
+  ShownArea EditorArea() const;
+  // Fills the picture the image window prepared for a click with ContourImage and shows
+  // it, keeping the zoom the tools asked for.
+  void ShowEditedImage(DisplayBitmap& picture);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

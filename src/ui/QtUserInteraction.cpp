@@ -49,9 +49,10 @@ std::optional<std::string> QtUserInteraction::AskFileName(const FileDialogReques
   QString selected = SelectedFilter(filters, request.filterIndex);
   const auto ask = save ? &QFileDialog::getSaveFileName : &QFileDialog::getOpenFileName;
   const ArrowWhileAsking arrow;
-  const QString path = ask(DialogParent(), QString::fromStdString(request.title),
-                           QString::fromStdString(request.initialFolder), filters, &selected,
-                           QFileDialog::Options());
+  const QString path =
+      ask(DialogParent(), QString::fromStdString(request.title),
+          QString::fromStdString(request.initialFolder), filters, &selected,
+          request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   if (path.isEmpty()) return std::nullopt;
   return path.toStdString();
 }

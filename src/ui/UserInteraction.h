@@ -26,6 +26,9 @@ struct FileDialogRequest {
   std::string filter;  // "Description|pattern", pairs joined by '|'
   std::string initialFolder;
   int filterIndex = 1;
+  // A save dialog asks before a chosen file is replaced, unless the command writes to
+  // another name than the one chosen.
+  bool confirmOverwrite = true;
 };
 
 enum class MessageIcon { None, Information, Warning, Error };

@@ -1,0 +1,91 @@
+// zelmaro-cli dilation: the Dilation command on a raw contour-line image, and the DEM
+// saved as Save DEM writes it.
+#include <cstdio>
+#include <optional>
+
+#include "CliCommand.h"
+#include "core/Error.h"
+#include "core/ScaleDialogs.h"
+#include "interp/Dilation.h"
+#include "raster/OutputFiles.h"
+#include "raster/ShadeDem.h"
+
+namespace zelmaro::cli {
+namespace {
+
+// Everything the options ask for, read before any work so that a wrong option never
+// leaves half of the outputs behind.
+struct DilationOptions {
+  std::int32_t scaleIn = 0;
+  std::int32_t scaleOut = 0;
+  std::string out;
+  ZoneParameters zone;
+  std::optional<std::string> ascii;
+  CoordUtmModel coordinates;
+  std::optional<std::string> shade;
+};
+
+DilationOptions ReadOptions(const CliArguments& arguments) {
+  arguments.RejectUnknown({"raw", "table", "size", "scale-in", "scale-out", "out", "pixel", "asc",
+                           "xmin", "ymin", "unit", "shade"});
+  DilationOptions options;
+  options.scaleIn = arguments.UnitFactorOf("scale-in");
+  options.scaleOut = arguments.UnitFactorOf("scale-out");
+  options.out = arguments.Text("out");
+  options.zone.ZonePixelSize = arguments.IntegerOr("pixel", 1);
+  if (options.zone.ZonePixelSize <= 0) {
+    throw Error("The option --pixel needs a pixel size of at least 1 meter.");
+  }
+  options.ascii = arguments.OptionalText("asc");
+  if (options.ascii) {
+    options.coordinates.UtmPixelSize = options.zone.ZonePixelSize;
+    options.coordinates.UtmXMin = arguments.Real("xmin");
+    options.coordinates.UtmYMin = arguments.Real("ymin");
+    const std::int32_t unit =
+        arguments.Has("unit") ? arguments.UnitFactorOf("unit") : options.scaleOut;
+    options.coordinates.SelectUnit(UnitNumberOfFactor(unit));
+  } else if (arguments.Has("xmin") || arguments.Has("ymin") || arguments.Has("unit")) {
+    throw Error("The options --xmin, --ymin and --unit belong to --asc.");
+  }
+  options.shade = arguments.OptionalText("shade");
+  return options;
+}
+
+int RunDilation(const CliArguments& arguments) {
+  const DilationOptions options = ReadOptions(arguments);
+  SessionState session;
+  LoadRasterArguments(session, arguments);
+  SeedDemGrid(session, options.scaleIn, options.scaleOut);
+  DilationInterpolation(session);
+  SaveDemRaw(session, options.out, options.zone);
+  std::printf("DEM written to %s_m4.raw (%d lines x %d columns), described in %s_m4.txt\n",
+              options.out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(),
+              options.out.c_str());
+  if (options.ascii) {
+    SaveDemAscii(session, *options.ascii, options.coordinates);
+    std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
+  }
+  if (options.shade) {
+    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
+    SaveShadedImage(session, *options.shade, options.zone);
+    std::printf("Shaded image written to %s.raw, described in %s.txt\n", options.shade->c_str(),
+                options.shade->c_str());
+  }
+  std::printf("DemMin %d\nDemMax %d\n", session.DemMin, session.DemMax);
+  return 0;
+}
+
+const CliRegistration registration({
+    "dilation",
+    "--raw MAP.raw --table TABLE.txt --scale-in UNIT --scale-out UNIT --out STEM [--pixel P] "
+    "[--size FILE] [--asc OUT --xmin X --ymin Y [--unit UNIT]] [--shade OUT]",
+    "Interpolates a raw contour-line image by dilation into STEM_m4.raw and STEM_m4.txt and "
+    "prints DemMin and DemMax; the table's altitudes are in the --scale-in unit, the DEM's in "
+    "the --scale-out unit. P is the pixel size in meters (1 when not given). --asc also writes "
+    "the ASCII grid OUT.asc (values divided by --unit, the --scale-out unit when not given), "
+    "--shade the shaded image OUT.raw.",
+    RunDilation,
+});
+
+}  // namespace
+}  // namespace zelmaro::cli

@@ -30,9 +30,13 @@ LevelTable MakeLevelTable(const LinearParameters& parameters) {
   const std::int32_t maximum = ConvertScale(parameters.ParamMaximum, in, out);
   levels.Interval = ConvertScale(parameters.ParamInterval, in, out);
   levels.Minimum = ConvertScale(parameters.ParamMinimum, in, out);
+  if (parameters.ParamInterval == 0) {
+    throw Error("The hypsometric interval is 0; the linear interpolation needs an interval.");
+  }
   if (levels.Interval == 0) {
     throw Error("The hypsometric interval " + std::to_string(parameters.ParamInterval) +
-                " is 0 in the DEM unit; the linear interpolation needs an interval above 0.");
+                " becomes 0 once divided by the Scale In factor " + std::to_string(in) +
+                "; choose a smaller Scale In unit or a larger interval.");
   }
   const std::int64_t count =
       (static_cast<std::int64_t>(maximum) - levels.Minimum) / levels.Interval;

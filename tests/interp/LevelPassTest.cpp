@@ -9,6 +9,7 @@
 #include "interp/LevelPass.h"
 #include "interp/LinearLevels.h"
 #include "reference/LinearReference.h"
+#include "support/TestSupport.h"
 
 namespace zelmaro {
 namespace {
@@ -121,6 +122,41 @@ TEST(LabelLevels, ProductionLabelsLikeTheLiteralSearchOnRandomMaps) {
     reference::LabelLevels(literal, levels);
     ASSERT_EQ(fast.DemGrid, literal.DemGrid) << "trial " << trial;
     ASSERT_EQ(fast.LinearCodeImage, literal.LinearCodeImage) << "trial " << trial;
+  }
+}
+
+TEST(LabelLevels, ARunReachingColumn1TakesItWhateverItHeld) {
+  // Line 1: a contour pixel of code 1 in column 1, code 2 in column 6.
+  const ByteGrid image = testing::CodesFromText({"........", ".1....2.", "........"});
+  SessionState session = SeededSession(image, 100, 100, 2);
+  LabelLevels(session, Levels(100, 200, 100));
+  EXPECT_EQ(session.DemGrid[1][1], 1);
+  EXPECT_EQ(session.LinearCodeImage[1][1], 1);
+  for (int j = 2; j <= 5; ++j) {
+    EXPECT_EQ(session.DemGrid[1][j], 1) << j;
+    EXPECT_EQ(session.LinearCodeImage[1][j], 1) << j;
+  }
+  EXPECT_EQ(session.DemGrid[1][6], 200);
+  EXPECT_EQ(session.DemGrid[1][0], NoAltitude);  // column 0 is never labelled
+  for (int j = 0; j < 8; ++j) EXPECT_EQ(session.LinearCodeImage[0][j], 255) << j;
+  // Line 2 is reached from line 1 over the cells below the run.
+  EXPECT_EQ(session.LinearCodeImage[2][3], 1);
+  EXPECT_EQ(session.LinearCodeImage[2][0], 255);
+}
+
+TEST(LabelLevels, LineZeroAndColumnZeroAreNeverLabelled) {
+  std::mt19937 random(8);
+  for (int trial = 0; trial < 30; ++trial) {
+    const int bands = 3 + trial % 5;
+    const ByteGrid image = RandomContours(random, 10 + trial, 12 + trial, bands);
+    SessionState session = SeededSession(image, 100, 10, bands);
+    LabelLevels(session, Levels(100, 100 + 10 * (bands - 1), 10));
+    for (int j = 0; j < image.Columns(); ++j) {
+      ASSERT_EQ(session.LinearCodeImage[0][j], image[0][j]);
+    }
+    for (int i = 0; i < image.Lines(); ++i) {
+      ASSERT_EQ(session.LinearCodeImage[i][0], image[i][0]);
+    }
   }
 }
 

@@ -13,6 +13,8 @@ namespace {
 
 // The distance a level pass uses when a line has no pixel at all.
 constexpr double kNoLineDistance = 99999999.0;
+// The side of the tiles by which a level's cells are grouped.
+constexpr int kTileSide = 128;
 constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max() / 4;
 
 struct Box {
@@ -56,25 +58,22 @@ class NearestPixelDistances {
   NearestPixelDistances(int lines, int columns) : lines_(lines), columns_(columns) {}
 
   // squared[q] := the smallest squared distance from queries[q] to any pixel, or -1
-  // when there is no pixel.
+  // when there is no pixel. The pixels are cell indices in scan order.
   void Compute(const std::uint32_t* queries, std::size_t queryCount, const Box& queryBox,
                const std::uint32_t* pixels, std::size_t pixelCount,
                std::vector<std::int64_t>& squared) {
     squared.assign(queryCount, -1);
     if (pixelCount == 0 || queryCount == 0) return;
-    // Start with a box that reaches at least the nearest pixel.
-    std::int64_t margin = std::numeric_limits<std::int64_t>::max();
-    for (std::size_t p = 0; p < pixelCount; ++p) {
-      const int line = static_cast<int>(pixels[p] / columns_);
-      const int column = static_cast<int>(pixels[p] % columns_);
-      const int byLine = std::max({queryBox.top - line, line - queryBox.bottom, 0});
-      const int byColumn = std::max({queryBox.left - column, column - queryBox.right, 0});
-      margin = std::min<std::int64_t>(margin, std::max(byLine, byColumn));
-    }
-    margin = std::max<std::int64_t>(margin, 1);
+    std::int64_t margin = 2;
     for (;;) {
       const Box box = Expanded(queryBox, margin);
-      Transform(box, pixels, pixelCount);
+      const bool wholeGrid =
+          box.top == 0 && box.left == 0 && box.bottom == lines_ - 1 && box.right == columns_ - 1;
+      if (!GatherPixels(box, pixels, pixelCount) && !wholeGrid) {
+        margin *= 2;
+        continue;
+      }
+      Transform(box);
       std::int64_t farthest = 0;
       for (std::size_t q = 0; q < queryCount; ++q) {
         const int line = static_cast<int>(queries[q] / columns_) - box.top;
@@ -83,8 +82,6 @@ class NearestPixelDistances {
         farthest = std::max(farthest, squared[q]);
       }
       // A pixel outside the box lies at least margin + 1 from every query.
-      const bool wholeGrid =
-          box.top == 0 && box.left == 0 && box.bottom == lines_ - 1 && box.right == columns_ - 1;
       if (wholeGrid || farthest <= (margin + 1) * (margin + 1)) return;
       margin = static_cast<std::int64_t>(std::ceil(std::sqrt(static_cast<double>(farthest))));
       while (margin * margin < farthest) ++margin;
@@ -100,18 +97,33 @@ class NearestPixelDistances {
                clamp(box.bottom + margin, lines_ - 1), clamp(box.right + margin, columns_ - 1)};
   }
 
-  // distance_ := squared distance transform of the pixels inside the box.
-  void Transform(const Box& box, const std::uint32_t* pixels, std::size_t pixelCount) {
+  // boxPixels_ := the pixels inside the box, found line by line in the scan-ordered
+  // list. Returns whether there is any.
+  bool GatherPixels(const Box& box, const std::uint32_t* pixels, std::size_t pixelCount) {
+    boxPixels_.clear();
+    const std::uint32_t* end = pixels + pixelCount;
+    const std::uint32_t* from = pixels;
+    for (int line = box.top; line <= box.bottom; ++line) {
+      const std::uint32_t first = static_cast<std::uint32_t>(line) * columns_ + box.left;
+      const std::uint32_t last = static_cast<std::uint32_t>(line) * columns_ + box.right;
+      from = std::lower_bound(from, end, first);
+      if (from == end) break;
+      for (; from != end && *from <= last; ++from) boxPixels_.push_back(*from);
+    }
+    return !boxPixels_.empty();
+  }
+
+  // distance_ := squared distance transform of boxPixels_ over the box.
+  void Transform(const Box& box) {
     const int height = box.Height();
     const int width = box.Width();
     const std::size_t area = static_cast<std::size_t>(height) * width;
     // Vertical pass: distance in lines to the nearest pixel of the same column.
     const std::int32_t none = height + width + 1;
     vertical_.assign(area, none);
-    for (std::size_t p = 0; p < pixelCount; ++p) {
-      const int line = static_cast<int>(pixels[p] / columns_);
-      const int column = static_cast<int>(pixels[p] % columns_);
-      if (line < box.top || line > box.bottom || column < box.left || column > box.right) continue;
+    for (const std::uint32_t pixel : boxPixels_) {
+      const int line = static_cast<int>(pixel / columns_);
+      const int column = static_cast<int>(pixel % columns_);
       vertical_[static_cast<std::size_t>(line - box.top) * width + (column - box.left)] = 0;
     }
     for (int line = 1; line < height; ++line) {
@@ -168,6 +180,7 @@ class NearestPixelDistances {
 
   int lines_;
   int columns_;
+  std::vector<std::uint32_t> boxPixels_;
   std::vector<std::int32_t> vertical_;
   std::vector<std::int64_t> distance_;
   std::vector<int> parabolaColumn_;
@@ -188,10 +201,17 @@ void RunLevelPasses(const IntGrid& demGrid, const ByteGrid& linearCodeImage,
   }
   const std::uint8_t* codes = linearCodeImage.Data();
   const std::int32_t* values = demGrid.Data();
-  // Level k's cells, and the pixels of line t (altitude Min' + t x I', t = 0..count).
-  const Buckets levelCells = BucketCells(cellCount, levelCount, [&](std::size_t cell) {
+  // Level k's cells grouped by tile, so that each distance transform covers the
+  // surroundings of nearby cells only, even when a level runs over several hills; and
+  // the pixels of line t (altitude Min' + t x I', t = 0..count).
+  const int tilesAcross = (columns + kTileSide - 1) / kTileSide;
+  const int tileCount = tilesAcross * ((lines + kTileSide - 1) / kTileSide);
+  const Buckets levelCells = BucketCells(cellCount, levelCount * tileCount, [&](std::size_t cell) {
     const int code = codes[cell];
-    return code >= 1 && code <= levelCount ? code - 1 : -1;
+    if (code < 1 || code > levelCount) return -1;
+    const int line = static_cast<int>(cell / columns);
+    const int column = static_cast<int>(cell % columns);
+    return (code - 1) * tileCount + (line / kTileSide) * tilesAcross + column / kTileSide;
   });
   const Buckets linePixels = BucketCells(cellCount, levelCount + 1, [&](std::size_t cell) {
     const std::int64_t steps = static_cast<std::int64_t>(values[cell]) - levels.Minimum;
@@ -205,15 +225,17 @@ void RunLevelPasses(const IntGrid& demGrid, const ByteGrid& linearCodeImage,
   std::vector<std::int64_t> upperSquared;
   std::int32_t* result = linearResultGrid.Data();
   for (int k = 1; k <= levelCount; ++k) {
-    const std::uint32_t* cells = levelCells.cells.data() + levelCells.start[k - 1];
-    const std::size_t cellsOfLevel = levelCells.start[k] - levelCells.start[k - 1];
     const std::uint32_t* lower = linePixels.cells.data() + linePixels.start[k - 1];
     const std::size_t lowerCount = linePixels.start[k] - linePixels.start[k - 1];
     const std::uint32_t* upper = linePixels.cells.data() + linePixels.start[k];
     const std::size_t upperCount = linePixels.start[k + 1] - linePixels.start[k];
-    if (cellsOfLevel > 0) {
+    for (int tile = 0; tile < tileCount; ++tile) {
+      const std::size_t group = static_cast<std::size_t>(k - 1) * tileCount + tile;
+      const std::uint32_t* cells = levelCells.cells.data() + levelCells.start[group];
+      const std::size_t cellsOfTile = levelCells.start[group + 1] - levelCells.start[group];
+      if (cellsOfTile == 0) continue;
       Box box{lines, columns, -1, -1};
-      for (std::size_t q = 0; q < cellsOfLevel; ++q) {
+      for (std::size_t q = 0; q < cellsOfTile; ++q) {
         const int line = static_cast<int>(cells[q] / columns);
         const int column = static_cast<int>(cells[q] % columns);
         box.top = std::min(box.top, line);
@@ -221,11 +243,11 @@ void RunLevelPasses(const IntGrid& demGrid, const ByteGrid& linearCodeImage,
         box.left = std::min(box.left, column);
         box.right = std::max(box.right, column);
       }
-      nearest.Compute(cells, cellsOfLevel, box, lower, lowerCount, lowerSquared);
-      nearest.Compute(cells, cellsOfLevel, box, upper, upperCount, upperSquared);
+      nearest.Compute(cells, cellsOfTile, box, lower, lowerCount, lowerSquared);
+      nearest.Compute(cells, cellsOfTile, box, upper, upperCount, upperSquared);
       const double interval = levels.Interval;
       const double base = levels.LevelLower[k];
-      for (std::size_t q = 0; q < cellsOfLevel; ++q) {
+      for (std::size_t q = 0; q < cellsOfTile; ++q) {
         const double di =
             lowerSquared[q] < 0 ? kNoLineDistance : std::sqrt(static_cast<double>(lowerSquared[q]));
         const double ds =

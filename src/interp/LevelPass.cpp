@@ -4,27 +4,23 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "core/Error.h"
+#include "interp/LineDistances.h"
 
 namespace zelmaro {
 namespace {
 
 // The distance a level pass uses when a line has no pixel at all.
 constexpr double kNoLineDistance = 99999999.0;
-// The side of the tiles by which a level's cells are grouped.
-constexpr int kTileSide = 128;
-constexpr std::int64_t kFar = std::numeric_limits<std::int64_t>::max() / 4;
-
-struct Box {
-  int top = 0;
-  int left = 0;
-  int bottom = -1;
-  int right = -1;
-  int Height() const { return bottom - top + 1; }
-  int Width() const { return right - left + 1; }
-};
+// Lines are split into this many families (line number modulo it), each measured by one
+// transform of the whole grid: the lines of one family lie at least that many levels
+// apart, so a cell's nearest pixel of its family is nearly always on its own line.
+constexpr int kLineFamilies = 3;
+// A squared distance not known yet.
+constexpr std::int64_t kUnknown = -2;
 
 // Cell indices grouped by a key, each group in scan order.
 struct Buckets {
@@ -50,211 +46,146 @@ Buckets BucketCells(std::size_t cellCount, int groupCount, KeyOf keyOf) {
   return buckets;
 }
 
-// Exact squared distances from query cells to the nearest of a set of line pixels,
-// by the separable lower-envelope distance transform over a box around the queries.
-// The buffers are kept from one level to the next.
-class NearestPixelDistances {
+class LevelDistances {
  public:
-  NearestPixelDistances(int lines, int columns) : lines_(lines), columns_(columns) {}
+  LevelDistances(const IntGrid& demGrid, const ByteGrid& linearCodeImage, const LevelTable& levels)
+      : levels_(levels),
+        lines_(demGrid.Lines()),
+        columns_(demGrid.Columns()),
+        values_(demGrid.Data()) {
+    const std::size_t cellCount = demGrid.CellCount();
+    const int levelCount = levels.LevelCount;
+    const std::uint8_t* codes = linearCodeImage.Data();
+    levelCells_ = BucketCells(cellCount, levelCount, [&](std::size_t cell) {
+      const int code = codes[cell];
+      return code >= 1 && code <= levelCount ? code - 1 : -1;
+    });
+    linePixels_ = BucketCells(cellCount, levelCount + 1,
+                              [&](std::size_t cell) { return LineOf(values_[cell]); });
+    lowerSquared_.assign(levelCells_.cells.size(), kUnknown);
+    upperSquared_.assign(levelCells_.cells.size(), kUnknown);
+  }
 
-  // squared[q] := the smallest squared distance from queries[q] to any pixel, or -1
-  // when there is no pixel. The pixels are cell indices in scan order.
-  void Compute(const std::uint32_t* queries, std::size_t queryCount, const Box& queryBox,
-               const std::uint32_t* pixels, std::size_t pixelCount,
-               std::vector<std::int64_t>& squared) {
-    squared.assign(queryCount, -1);
-    if (pixelCount == 0 || queryCount == 0) return;
-    std::int64_t margin = 2;
-    for (;;) {
-      const Box box = Expanded(queryBox, margin);
-      const bool wholeGrid =
-          box.top == 0 && box.left == 0 && box.bottom == lines_ - 1 && box.right == columns_ - 1;
-      if (!GatherPixels(box, pixels, pixelCount) && !wholeGrid) {
-        margin *= 2;
-        continue;
+  // The line number t of an altitude Min' + t x I' of the table, -1 for any other value.
+  int LineOf(std::int32_t value) const {
+    const std::int64_t steps = static_cast<std::int64_t>(value) - levels_.Minimum;
+    if (steps % levels_.Interval != 0) return -1;
+    const std::int64_t t = steps / levels_.Interval;
+    return t >= 0 && t <= levels_.LevelCount ? static_cast<int>(t) : -1;
+  }
+
+  void Measure() {
+    GridDistanceTransform transform(lines_, columns_);
+    std::vector<std::uint8_t> isPixel;
+    for (int family = 0; family < kLineFamilies; ++family) {
+      isPixel.assign(static_cast<std::size_t>(lines_) * columns_, 0);
+      bool any = false;
+      for (int t = family; t <= levels_.LevelCount; t += kLineFamilies) {
+        for (std::size_t p = linePixels_.start[t]; p < linePixels_.start[t + 1]; ++p) {
+          isPixel[linePixels_.cells[p]] = 1;
+          any = true;
+        }
       }
-      Transform(box);
-      std::int64_t farthest = 0;
-      for (std::size_t q = 0; q < queryCount; ++q) {
-        const int line = static_cast<int>(queries[q] / columns_) - box.top;
-        const int column = static_cast<int>(queries[q] % columns_) - box.left;
-        squared[q] = distance_[static_cast<std::size_t>(line) * box.Width() + column];
-        farthest = std::max(farthest, squared[q]);
+      if (!any) continue;
+      transform.Compute(isPixel);
+      for (int k = 1; k <= levels_.LevelCount; ++k) {
+        if ((k - 1) % kLineFamilies == family) Adopt(transform, k, k - 1, lowerSquared_);
+        if (k % kLineFamilies == family) Adopt(transform, k, k, upperSquared_);
       }
-      // A pixel outside the box lies at least margin + 1 from every query.
-      if (wholeGrid || farthest <= (margin + 1) * (margin + 1)) return;
-      margin = static_cast<std::int64_t>(std::ceil(std::sqrt(static_cast<double>(farthest))));
-      while (margin * margin < farthest) ++margin;
     }
+    for (int t = 0; t <= levels_.LevelCount; ++t) MeasureRemaining(t);
+  }
+
+  // Level k's cells, in scan order, with their squared distances to both lines.
+  std::size_t Begin(int k) const { return levelCells_.start[k - 1]; }
+  std::size_t End(int k) const { return levelCells_.start[k]; }
+  std::uint32_t Cell(std::size_t position) const { return levelCells_.cells[position]; }
+  std::int64_t LowerSquared(std::size_t position) const { return lowerSquared_[position]; }
+  std::int64_t UpperSquared(std::size_t position) const { return upperSquared_[position]; }
+  std::pair<const std::uint32_t*, std::size_t> LinePixels(int t) const {
+    return {linePixels_.cells.data() + linePixels_.start[t],
+            linePixels_.start[t + 1] - linePixels_.start[t]};
   }
 
  private:
-  Box Expanded(const Box& box, std::int64_t margin) const {
-    const auto clamp = [](std::int64_t value, int high) {
-      return static_cast<int>(std::clamp<std::int64_t>(value, 0, high));
-    };
-    return Box{clamp(box.top - margin, lines_ - 1), clamp(box.left - margin, columns_ - 1),
-               clamp(box.bottom + margin, lines_ - 1), clamp(box.right + margin, columns_ - 1)};
-  }
-
-  // boxPixels_ := the pixels inside the box, found line by line in the scan-ordered
-  // list. Returns whether there is any.
-  bool GatherPixels(const Box& box, const std::uint32_t* pixels, std::size_t pixelCount) {
-    boxPixels_.clear();
-    const std::uint32_t* end = pixels + pixelCount;
-    const std::uint32_t* from = pixels;
-    for (int line = box.top; line <= box.bottom; ++line) {
-      const std::uint32_t first = static_cast<std::uint32_t>(line) * columns_ + box.left;
-      const std::uint32_t last = static_cast<std::uint32_t>(line) * columns_ + box.right;
-      from = std::lower_bound(from, end, first);
-      if (from == end) break;
-      for (; from != end && *from <= last; ++from) boxPixels_.push_back(*from);
-    }
-    return !boxPixels_.empty();
-  }
-
-  // distance_ := squared distance transform of boxPixels_ over the box.
-  void Transform(const Box& box) {
-    const int height = box.Height();
-    const int width = box.Width();
-    const std::size_t area = static_cast<std::size_t>(height) * width;
-    // Vertical pass: distance in lines to the nearest pixel of the same column.
-    const std::int32_t none = height + width + 1;
-    vertical_.assign(area, none);
-    for (const std::uint32_t pixel : boxPixels_) {
-      const int line = static_cast<int>(pixel / columns_);
-      const int column = static_cast<int>(pixel % columns_);
-      vertical_[static_cast<std::size_t>(line - box.top) * width + (column - box.left)] = 0;
-    }
-    for (int line = 1; line < height; ++line) {
-      std::int32_t* row = &vertical_[static_cast<std::size_t>(line) * width];
-      const std::int32_t* above = row - width;
-      for (int column = 0; column < width; ++column) {
-        row[column] = std::min(row[column], above[column] + 1);
+  // Takes the family's distance where the nearest pixel of the family lies on line t;
+  // where it lies on another line, line t may be farther and the cell is measured
+  // alone later.
+  void Adopt(const GridDistanceTransform& transform, int k, int t,
+             std::vector<std::int64_t>& squared) const {
+    if (linePixels_.start[t + 1] == linePixels_.start[t]) return;
+    for (std::size_t position = Begin(k); position < End(k); ++position) {
+      const std::uint32_t cell = levelCells_.cells[position];
+      if (LineOf(values_[transform.Nearest()[cell]]) == t) {
+        squared[position] = transform.Squared()[cell];
       }
     }
-    for (int line = height - 2; line >= 0; --line) {
-      std::int32_t* row = &vertical_[static_cast<std::size_t>(line) * width];
-      const std::int32_t* below = row + width;
-      for (int column = 0; column < width; ++column) {
-        row[column] = std::min(row[column], below[column] + 1);
-      }
-    }
-    // Horizontal pass: lower envelope of the parabolas (c - c')^2 + vertical(c')^2.
-    distance_.resize(area);
-    parabolaColumn_.resize(width);
-    boundary_.resize(width + 1);
-    for (int line = 0; line < height; ++line) {
-      const std::int32_t* row = &vertical_[static_cast<std::size_t>(line) * width];
-      std::int64_t* out = &distance_[static_cast<std::size_t>(line) * width];
-      int count = 0;
-      const auto height2 = [row](int c) { return static_cast<std::int64_t>(row[c]) * row[c]; };
-      for (int c = 0; c < width; ++c) {
-        if (row[c] >= none) continue;
-        const std::int64_t f = height2(c) + static_cast<std::int64_t>(c) * c;
-        double crossing = -std::numeric_limits<double>::infinity();
-        while (count > 0) {
-          const int previous = parabolaColumn_[count - 1];
-          const std::int64_t g = height2(previous) + static_cast<std::int64_t>(previous) * previous;
-          crossing = static_cast<double>(f - g) / (2.0 * (c - previous));
-          if (crossing > boundary_[count - 1]) break;
-          --count;
-          crossing = -std::numeric_limits<double>::infinity();
+  }
+
+  // The cells whose distance to line t is still unknown (the upper side of level t,
+  // the lower side of level t + 1), each measured alone against the line's pixels.
+  void MeasureRemaining(int t) {
+    const auto [pixels, pixelCount] = LinePixels(t);
+    bool treeBuilt = false;
+    const auto measure = [&](int k, std::vector<std::int64_t>& squared) {
+      if (k < 1 || k > levels_.LevelCount) return;
+      for (std::size_t position = Begin(k); position < End(k); ++position) {
+        if (pixelCount == 0) {
+          squared[position] = -1;
+          continue;
         }
-        parabolaColumn_[count] = c;
-        boundary_[count] = crossing;
-        ++count;
+        if (squared[position] != kUnknown) continue;
+        if (!treeBuilt) {
+          tree_.Build(pixels, pixelCount, columns_);
+          treeBuilt = true;
+        }
+        const std::uint32_t cell = levelCells_.cells[position];
+        squared[position] = tree_.NearestSquared(static_cast<int>(cell / columns_),
+                                                 static_cast<int>(cell % columns_),
+                                                 std::numeric_limits<std::int64_t>::max());
       }
-      if (count == 0) {
-        std::fill(out, out + width, kFar);
-        continue;
-      }
-      int k = 0;
-      for (int c = 0; c < width; ++c) {
-        while (k + 1 < count && boundary_[k + 1] < c) ++k;
-        const std::int64_t dc = c - parabolaColumn_[k];
-        out[c] = dc * dc + height2(parabolaColumn_[k]);
-      }
-    }
+    };
+    measure(t, upperSquared_);
+    measure(t + 1, lowerSquared_);
   }
 
+  const LevelTable& levels_;
   int lines_;
   int columns_;
-  std::vector<std::uint32_t> boxPixels_;
-  std::vector<std::int32_t> vertical_;
-  std::vector<std::int64_t> distance_;
-  std::vector<int> parabolaColumn_;
-  std::vector<double> boundary_;
+  const std::int32_t* values_;
+  Buckets levelCells_;
+  Buckets linePixels_;  // line t: the cells holding Min' + t x I', t = 0..LevelCount
+  std::vector<std::int64_t> lowerSquared_;
+  std::vector<std::int64_t> upperSquared_;
+  PixelTree tree_;
 };
+
+double DistanceOf(std::int64_t squared) {
+  return squared < 0 ? kNoLineDistance : std::sqrt(static_cast<double>(squared));
+}
 
 }  // namespace
 
 void RunLevelPasses(const IntGrid& demGrid, const ByteGrid& linearCodeImage,
                     const LevelTable& levels, IntGrid& linearResultGrid) {
-  const int levelCount = levels.LevelCount;
-  if (levelCount <= 0) return;
-  const int lines = demGrid.Lines();
-  const int columns = demGrid.Columns();
-  const std::size_t cellCount = demGrid.CellCount();
-  if (cellCount > std::numeric_limits<std::uint32_t>::max()) {
+  if (levels.LevelCount <= 0) return;
+  if (demGrid.CellCount() > std::numeric_limits<std::uint32_t>::max()) {
     throw Error("The image is too large for the linear interpolation.");
   }
-  const std::uint8_t* codes = linearCodeImage.Data();
-  const std::int32_t* values = demGrid.Data();
-  // Level k's cells grouped by tile, so that each distance transform covers the
-  // surroundings of nearby cells only, even when a level runs over several hills; and
-  // the pixels of line t (altitude Min' + t x I', t = 0..count).
-  const int tilesAcross = (columns + kTileSide - 1) / kTileSide;
-  const int tileCount = tilesAcross * ((lines + kTileSide - 1) / kTileSide);
-  const Buckets levelCells = BucketCells(cellCount, levelCount * tileCount, [&](std::size_t cell) {
-    const int code = codes[cell];
-    if (code < 1 || code > levelCount) return -1;
-    const int line = static_cast<int>(cell / columns);
-    const int column = static_cast<int>(cell % columns);
-    return (code - 1) * tileCount + (line / kTileSide) * tilesAcross + column / kTileSide;
-  });
-  const Buckets linePixels = BucketCells(cellCount, levelCount + 1, [&](std::size_t cell) {
-    const std::int64_t steps = static_cast<std::int64_t>(values[cell]) - levels.Minimum;
-    if (steps % levels.Interval != 0) return -1;
-    const std::int64_t t = steps / levels.Interval;
-    return t >= 0 && t <= levelCount ? static_cast<int>(t) : -1;
-  });
-
-  NearestPixelDistances nearest(lines, columns);
-  std::vector<std::int64_t> lowerSquared;
-  std::vector<std::int64_t> upperSquared;
+  LevelDistances distances(demGrid, linearCodeImage, levels);
+  distances.Measure();
   std::int32_t* result = linearResultGrid.Data();
-  for (int k = 1; k <= levelCount; ++k) {
-    const std::uint32_t* lower = linePixels.cells.data() + linePixels.start[k - 1];
-    const std::size_t lowerCount = linePixels.start[k] - linePixels.start[k - 1];
-    const std::uint32_t* upper = linePixels.cells.data() + linePixels.start[k];
-    const std::size_t upperCount = linePixels.start[k + 1] - linePixels.start[k];
-    for (int tile = 0; tile < tileCount; ++tile) {
-      const std::size_t group = static_cast<std::size_t>(k - 1) * tileCount + tile;
-      const std::uint32_t* cells = levelCells.cells.data() + levelCells.start[group];
-      const std::size_t cellsOfTile = levelCells.start[group + 1] - levelCells.start[group];
-      if (cellsOfTile == 0) continue;
-      Box box{lines, columns, -1, -1};
-      for (std::size_t q = 0; q < cellsOfTile; ++q) {
-        const int line = static_cast<int>(cells[q] / columns);
-        const int column = static_cast<int>(cells[q] % columns);
-        box.top = std::min(box.top, line);
-        box.bottom = std::max(box.bottom, line);
-        box.left = std::min(box.left, column);
-        box.right = std::max(box.right, column);
-      }
-      nearest.Compute(cells, cellsOfTile, box, lower, lowerCount, lowerSquared);
-      nearest.Compute(cells, cellsOfTile, box, upper, upperCount, upperSquared);
-      const double interval = levels.Interval;
-      const double base = levels.LevelLower[k];
-      for (std::size_t q = 0; q < cellsOfTile; ++q) {
-        const double di =
-            lowerSquared[q] < 0 ? kNoLineDistance : std::sqrt(static_cast<double>(lowerSquared[q]));
-        const double ds =
-            upperSquared[q] < 0 ? kNoLineDistance : std::sqrt(static_cast<double>(upperSquared[q]));
-        result[cells[q]] = static_cast<std::int32_t>(interval / (di + ds) * di + base);
-      }
+  const double interval = levels.Interval;
+  for (int k = 1; k <= levels.LevelCount; ++k) {
+    const double base = levels.LevelLower[k];
+    for (std::size_t position = distances.Begin(k); position < distances.End(k); ++position) {
+      const double di = DistanceOf(distances.LowerSquared(position));
+      const double ds = DistanceOf(distances.UpperSquared(position));
+      result[distances.Cell(position)] =
+          static_cast<std::int32_t>(interval / (di + ds) * di + base);
     }
+    // Then the lower line takes its altitude; a later pass may label some of it again.
+    const auto [lower, lowerCount] = distances.LinePixels(k - 1);
     for (std::size_t p = 0; p < lowerCount; ++p) result[lower[p]] = levels.LevelLower[k];
   }
 }

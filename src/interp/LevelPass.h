@@ -9,9 +9,10 @@ namespace zelmaro {
 // in linearCodeImage receives LevelLower[k] + I' x d_i / (d_i + d_s), d_i and d_s being
 // its Euclidean distances to the nearest cell of demGrid holding LevelLower[k] and
 // LevelUpper[k] (99999999 when there is none), truncated toward zero; then every cell
-// holding LevelLower[k] receives LevelLower[k]. The distances come from an exact
-// distance transform over the level's surroundings, so the cost grows with the area
-// around each level instead of with its cells times its line pixels.
+// holding LevelLower[k] receives LevelLower[k]. The distances are exact: a few whole-grid
+// distance transforms (one per family of every third line) settle nearly every cell,
+// and a 2-d tree of the line's pixels the rest, so the cost grows about linearly with
+// the cells instead of with the level cells times the line pixels.
 void RunLevelPasses(const IntGrid& demGrid, const ByteGrid& linearCodeImage,
                     const LevelTable& levels, IntGrid& linearResultGrid);
 

@@ -3,14 +3,19 @@
 // The literal versions run only where they are expected to finish within a minute;
 // their expected time comes from a calibration run on a small map.
 //
-// Usage: bench_smooth_linear [largest side, default 4000]
+// Times are processor seconds of this process (the machine may be shared); the wall
+// time of each production run is printed beside them.
+//
+// Usage: bench_smooth_linear [largest side, default 4000] [smoothing|linear|both]
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "interp/Dilation.h"
@@ -26,10 +31,16 @@ using namespace zelmaro;
 
 constexpr double kLiteralLimitSeconds = 60.0;
 
+double lastWallSeconds = 0.0;
+
 double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
+  const auto wallStart = std::chrono::steady_clock::now();
+  const std::clock_t start = std::clock();
   work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double seconds = static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+  lastWallSeconds =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+  return seconds;
 }
 
 // A terrain of several hills and valleys on a slope, between 0 and 1.
@@ -106,25 +117,28 @@ double LiteralPairs(const SessionState& loaded, int levels) {
 }
 
 void PrintRow(const char* what, int side, const char* parameter, double production,
-              const char* literalNote) {
+              double productionWall, const char* literalNote) {
   const double cells = static_cast<double>(side) * side;
-  std::printf("%-10s %5d x %-5d %-12s %10.3f %12.1f   %s\n", what, side, side, parameter,
-              production, production / cells * 1e9, literalNote);
+  std::printf("%-10s %5d x %-5d %-12s %9.3f %9.3f %11.1f   %s\n", what, side, side, parameter,
+              production, productionWall, production / cells * 1e9, literalNote);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);  // rows appear as they are measured
   const int largest = argc > 1 ? std::atoi(argv[1]) : 4000;
+  const std::string which = argc > 2 ? argv[2] : "both";
   std::vector<int> sides;
   for (int side = 1000; side <= largest; side *= 2) sides.push_back(side);
   char note[128];
 
-  std::printf("%-10s %-13s %-12s %10s %12s   %s\n", "algorithm", "grid", "parameter", "seconds",
-              "ns per cell", "literal version");
+  std::printf("%-10s %-13s %-12s %9s %9s %11s   %s\n", "algorithm", "grid", "parameter", "cpu s",
+              "wall s", "ns/cell", "literal version (cpu s)");
 
   // Smoothing: calibrate the literal cost per cell on a small DEM.
   for (const int range : {1, 2, 5}) {
+    if (which == "linear") break;
     const IntGrid small = TerrainDem(300);
     const double literalPerCell =
         Seconds([&] { reference::SmoothDem(small, range); }) / (300.0 * 300.0);
@@ -134,6 +148,7 @@ int main(int argc, char** argv) {
       session.WorkLines = session.WorkColumns = side;
       const IntGrid original = session.DemGrid;
       const double production = Seconds([&] { SmoothDem(session, range); });
+      const double productionWall = lastWallSeconds;
       const double expected = literalPerCell * side * side;
       if (expected < kLiteralLimitSeconds) {
         IntGrid literalResult;
@@ -146,12 +161,13 @@ int main(int argc, char** argv) {
       }
       char parameter[32];
       std::snprintf(parameter, sizeof parameter, "Range %d", range);
-      PrintRow("smoothing", side, parameter, production, note);
+      PrintRow("smoothing", side, parameter, production, productionWall, note);
     }
   }
 
   // Linear interpolation: calibrate the literal cost per comparison on a small map.
   for (const int levels : {20, 50, 100}) {
+    if (which == "smoothing") break;
     const SessionState small = ContourSession(250, levels);
     SessionState calibration = small;
     SeedDemGrid(calibration, 1, 1);
@@ -169,6 +185,7 @@ int main(int argc, char** argv) {
       SessionState session = loaded;
       const double production =
           Seconds([&] { RunLinearInterpolation(session, ParametersFor(levels)); });
+      const double productionWall = lastWallSeconds;
       const double expected = perPair * LiteralPairs(loaded, levels);
       if (expected < kLiteralLimitSeconds) {
         SessionState literalSession = loaded;
@@ -182,7 +199,7 @@ int main(int argc, char** argv) {
       }
       char parameter[32];
       std::snprintf(parameter, sizeof parameter, "%d levels", levels);
-      PrintRow("linear", side, parameter, production, note);
+      PrintRow("linear", side, parameter, production, productionWall, note);
     }
   }
   return 0;

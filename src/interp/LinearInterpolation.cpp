@@ -7,6 +7,7 @@
 #include "core/ScaleDialogs.h"
 #include "interp/Dilation.h"
 #include "interp/LevelPass.h"
+#include "interp/RegionDilation.h"
 #include "interp/Smoothing.h"
 
 namespace zelmaro {
@@ -43,11 +44,7 @@ void LinearInterpolation(SessionState& session, const LinearParameters& paramete
   }
   session.DemGrid = std::move(linearResultGrid);
 
-  session.DilationPassChanges = 1;
-  while (session.DilationPassChanges > 0) {
-    session.DilationPassChanges = 0;
-    DilationStep(session);
-  }
+  DilationStepsByRegion(session);
   FillRemainingCells(session, FillSum::Integer);
 
   // The degree-5 window needs 6 lines and 6 columns; a smaller grid keeps its values.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -13,159 +12,259 @@
 namespace zelmaro {
 namespace {
 
-// Cells are numbered in 32 bits to keep the queue small.
-constexpr std::size_t kMostCells = std::numeric_limits<std::uint32_t>::max();
+// Cells are numbered in 32 bits to keep the lists small, and a layer, at most the
+// number of cells, fits in 30 bits.
+constexpr std::size_t kMostCells = std::size_t{1} << 30;
 
 // The zones are kept with a one-cell frame around the grid so that the inner loops need
-// no bounds tests. The frame is never empty, so nothing grows into it, and it is lower
-// than any altitude, so it never stands on the higher side of a limit.
+// no bounds tests. No altitude is below the frame, so it never stands on the higher side
+// of a limit, and its layer is below every real one, so it never grows.
 constexpr std::int32_t kFrame = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kFrameLayer = -1;
+constexpr std::int32_t kUnreached = (1 << 30) - 1;
 
-// What one dilation step needs besides the DEM, allocated once for all the steps of an
-// interpolation.
-class GrowthWorkspace {
+// The zones of a dilation step, kept from one step to the next.
+//
+// A step grows the zones pass after pass: the first pass over the cross, the others
+// over the 3 x 3 window, an empty cell taking the smallest value among the neighbours
+// filled before the pass. The pass that reaches a cell is its layer: 0 for a cell with
+// an altitude, then 1 + the layer of a neighbour, except that a diagonal neighbour of
+// layer 0 only counts from the second pass, as 2. A cell's layer is the smallest such
+// proposal and its zone the smallest zone among the neighbours that propose it.
+//
+// Consecutive steps differ only where the cells filled by the last step, which now
+// have an altitude, are at least as near (in layers) as the cell's former layer. Only
+// those cells are grown again, from their unchanged surroundings, and only they and
+// their neighbours can receive a limit. So a step costs what changed, not the grid:
+// the last steps of a large image often fill a handful of cells each.
+class ZoneGrowth {
+  // Zone, layer and the mark of the cells grown again in this step side by side: every
+  // visit reads them together.
+  struct ZoneCell {
+    std::int32_t zone;
+    std::int32_t layer : 31;
+    std::uint32_t changed : 1;
+  };
+
  public:
-  GrowthWorkspace(int lines, int columns)
+  ZoneGrowth(int lines, int columns)
       : lines_(lines),
         columns_(columns),
         stride_(static_cast<std::size_t>(columns) + 2),
-        zone_((static_cast<std::size_t>(lines) + 2) * stride_, kFrame),
-        pending_(zone_.size(), NoAltitude) {
-    // Every cell enters the queue at most once per step, so this is its final size.
-    queue_.reserve(static_cast<std::size_t>(lines) * static_cast<std::size_t>(columns));
+        cells_((static_cast<std::size_t>(lines) + 2) * stride_, ZoneCell{kFrame, kFrameLayer, 0}) {
+    const auto s = static_cast<std::ptrdiff_t>(stride_);
+    cross_ = {-s, -1, 1, s};
+    diagonals_ = {-s - 1, -s + 1, s - 1, s + 1};
+    window_ = {-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1};
   }
 
-  int Step(IntGrid& dem);
-  int LastGrowthPassAdditions() const { return lastGrowthPassAdditions_; }
+  // A step from the DEM alone.
+  int FirstStep(IntGrid& dem);
+  // The step after the one this object ran last on the same DEM.
+  int NextStep(IntGrid& dem);
 
  private:
   std::uint32_t At(int line, int column) const {
     return static_cast<std::uint32_t>((static_cast<std::size_t>(line) + 1) * stride_ +
                                       static_cast<std::size_t>(column) + 1);
   }
-  void LoadZones(const IntGrid& dem);
-  void QueueZoneEdges();
-  template <std::size_t NeighbourCount>
-  std::size_t GrowthPass(std::size_t begin, std::size_t end,
-                         const std::array<std::ptrdiff_t, NeighbourCount>& offsets);
-  int ExtractLimits(IntGrid& dem) const;
+  std::int32_t& DemCell(IntGrid& dem, std::uint32_t cell) const {
+    return dem[static_cast<int>(cell / stride_) - 1][static_cast<int>(cell % stride_) - 1];
+  }
+  bool Empty(std::uint32_t cell) const { return cells_[cell].layer > 0; }
+  void MarkChanged(std::uint32_t cell) {
+    cells_[cell].changed = 1;
+    cells_[cell].layer = kUnreached;
+    cells_[cell].zone = NoAltitude;
+    changedCells_.push_back(cell);
+  }
+  // Visits the changed cells in any order: from their list when they are few, in scan
+  // order when they are many, where memory is read in sequence.
+  template <typename Visit>
+  void ForEachChangedCell(Visit visit) {
+    if (changedCells_.size() < cells_.size() / 16) {
+      for (const std::uint32_t cell : changedCells_) visit(cell);
+      return;
+    }
+    for (std::uint32_t cell = 0; cell < cells_.size(); ++cell) {
+      if (cells_[cell].changed != 0) visit(cell);
+    }
+  }
+  void MarkCellsNearTheFills();
+  void ProposeFromUnchangedCells();
+  void SettleLayers();
+  void Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone) {
+    if (layer < cells_[cell].layer) {
+      cells_[cell].layer = layer;
+      cells_[cell].zone = zone;
+      if (byLayer_.size() <= static_cast<std::size_t>(layer)) byLayer_.resize(layer + 1);
+      byLayer_[layer].push_back(cell);
+    } else if (layer == cells_[cell].layer && zone < cells_[cell].zone) {
+      cells_[cell].zone = zone;
+    }
+  }
+  void ExtractLimit(IntGrid& dem, std::uint32_t cell);
+  int ExtractLimits(IntGrid& dem);
 
   int lines_;
   int columns_;
   std::size_t stride_;
-  std::vector<std::int32_t> zone_;
-  // The value an empty cell will take at the end of the current pass: the smallest
-  // of its neighbours reached so far.
-  std::vector<std::int32_t> pending_;
-  // The cells of the zones in the order they were reached, pass after pass, so that
-  // each pass reads only the cells the previous one added.
-  std::vector<std::uint32_t> queue_;
-  int lastGrowthPassAdditions_ = 0;
+  std::array<std::ptrdiff_t, 4> cross_;
+  std::array<std::ptrdiff_t, 4> diagonals_;
+  std::array<std::ptrdiff_t, 8> window_;
+  std::vector<ZoneCell> cells_;
+  std::vector<std::uint32_t> changedCells_;
+  // The cells filled by the last step.
+  std::vector<std::uint32_t> fills_;
+  // Changed cells waiting for their layer to be settled, by proposed layer.
+  std::vector<std::vector<std::uint32_t>> byLayer_;
 };
 
-void GrowthWorkspace::LoadZones(const IntGrid& dem) {
+int ZoneGrowth::FirstStep(IntGrid& dem) {
+  changedCells_.clear();
   for (int line = 0; line < lines_; ++line) {
-    std::memcpy(&zone_[At(line, 0)], dem[line], static_cast<std::size_t>(columns_) * 4);
-    std::fill_n(&pending_[At(line, 0)], columns_, NoAltitude);
+    const std::int32_t* demLine = dem[line];
+    for (int column = 0; column < columns_; ++column) {
+      const std::uint32_t cell = At(line, column);
+      cells_[cell].zone = demLine[column];
+      cells_[cell].layer = 0;
+      if (demLine[column] == NoAltitude) MarkChanged(cell);
+    }
   }
-}
-
-// The zones grow only from their edges: a filled cell with no empty neighbour can
-// never give its value to anyone.
-void GrowthWorkspace::QueueZoneEdges() {
-  queue_.clear();
-  const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(stride_);
+  // Every cell with an altitude is unchanged here, and most cells have none: the few
+  // with one make their proposals themselves.
   for (int line = 0; line < lines_; ++line) {
     for (std::uint32_t cell = At(line, 0), end = cell + columns_; cell < end; ++cell) {
-      if (zone_[cell] == NoAltitude) continue;
-      const std::int32_t* around = &zone_[cell];
-      if (around[-stride - 1] == NoAltitude || around[-stride] == NoAltitude ||
-          around[-stride + 1] == NoAltitude || around[-1] == NoAltitude ||
-          around[1] == NoAltitude || around[stride - 1] == NoAltitude ||
-          around[stride] == NoAltitude || around[stride + 1] == NoAltitude) {
-        queue_.push_back(cell);
+      if (cells_[cell].changed != 0) continue;
+      const std::int32_t zone = cells_[cell].zone;
+      for (const std::ptrdiff_t offset : cross_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 1, zone);
+      }
+      for (const std::ptrdiff_t offset : diagonals_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 2, zone);
       }
     }
   }
-}
-
-// Every cell of queue_[begin, end) offers its value to its empty neighbours; a
-// neighbour keeps the smallest offer. The offers go to pending_ so that the pass reads
-// the zones as they were before it; they enter the zones once the pass is over.
-// Returns the number of cells added, appended to the queue.
-template <std::size_t NeighbourCount>
-std::size_t GrowthWorkspace::GrowthPass(std::size_t begin, std::size_t end,
-                                        const std::array<std::ptrdiff_t, NeighbourCount>& offsets) {
-  const std::size_t firstAdded = queue_.size();
-  for (std::size_t k = begin; k < end; ++k) {
-    const std::uint32_t cell = queue_[k];
-    const std::int32_t value = zone_[cell];
-    for (const std::ptrdiff_t offset : offsets) {
-      const auto neighbour = static_cast<std::uint32_t>(cell + offset);
-      if (zone_[neighbour] != NoAltitude) continue;
-      std::int32_t& offer = pending_[neighbour];
-      if (offer == NoAltitude) {
-        offer = value;
-        queue_.push_back(neighbour);
-      } else if (value < offer) {
-        offer = value;
-      }
-    }
-  }
-  for (std::size_t k = firstAdded; k < queue_.size(); ++k) {
-    zone_[queue_[k]] = pending_[queue_[k]];
-  }
-  return queue_.size() - firstAdded;
-}
-
-// A cell still empty in the DEM takes the mean of its own zone and of a higher zone
-// beside it; the neighbour looked at last (down, then right, left, up) decides which.
-int GrowthWorkspace::ExtractLimits(IntGrid& dem) const {
-  const std::ptrdiff_t stride = static_cast<std::ptrdiff_t>(stride_);
-  int filled = 0;
-  for (int line = 0; line < lines_; ++line) {
-    std::int32_t* demLine = dem[line];
-    const std::int32_t* zone = &zone_[At(line, 0)];
-    for (int column = 0; column < columns_; ++column, ++zone) {
-      if (demLine[column] != NoAltitude) continue;
-      const std::int32_t own = zone[0];
-      std::int32_t other;
-      if (zone[stride] > own) {
-        other = zone[stride];
-      } else if (zone[1] > own) {
-        other = zone[1];
-      } else if (zone[-1] > own) {
-        other = zone[-1];
-      } else if (zone[-stride] > own) {
-        other = zone[-stride];
-      } else {
-        continue;
-      }
-      const auto limit =
-          static_cast<std::int32_t>(static_cast<double>(std::int64_t{own} + other) * 0.5 + 0.5);
-      if (limit == NoAltitude) continue;
-      demLine[column] = limit;
-      ++filled;
-    }
-  }
-  return filled;
-}
-
-int GrowthWorkspace::Step(IntGrid& dem) {
-  LoadZones(dem);
-  QueueZoneEdges();
-  const std::ptrdiff_t s = static_cast<std::ptrdiff_t>(stride_);
-  const std::array<std::ptrdiff_t, 4> cross{-s, -1, 1, s};
-  const std::array<std::ptrdiff_t, 8> square{-s - 1, -s, -s + 1, -1, 1, s - 1, s, s + 1};
-
-  // The first pass grows over the cross, the following ones over the whole window. The
-  // second pass starts again from the original edges as well, whose diagonal neighbours
-  // the cross did not reach; after it, only the cells added last can reach empty ones.
-  GrowthPass(0, queue_.size(), cross);
-  std::size_t added = GrowthPass(0, queue_.size(), square);
-  while (added > 0) added = GrowthPass(queue_.size() - added, queue_.size(), square);
-  lastGrowthPassAdditions_ = static_cast<int>(added);
+  SettleLayers();
   return ExtractLimits(dem);
+}
+
+int ZoneGrowth::NextStep(IntGrid& dem) {
+  for (const std::uint32_t cell : fills_) cells_[cell].zone = DemCell(dem, cell);
+  changedCells_.clear();
+  MarkCellsNearTheFills();
+  ProposeFromUnchangedCells();
+  SettleLayers();
+  return ExtractLimits(dem);
+}
+
+// The empty cells that the new fills reach, layer after layer, no later than their
+// former layer: a breadth-first walk from the fills that stops where the old zones were
+// nearer. A diagonal neighbour of a fill needs no step of its own: the two cells it
+// shares with the fill are either empty, and reached first, or carry an altitude, and
+// then it had layer 1 or is itself beside a fill.
+void ZoneGrowth::MarkCellsNearTheFills() {
+  const auto reachable = [this](std::uint32_t cell, std::int32_t layer) {
+    return cells_[cell].changed == 0 && cells_[cell].layer >= layer;
+  };
+  for (const std::uint32_t fill : fills_) {
+    for (const std::ptrdiff_t offset : cross_) {
+      if (reachable(fill + offset, 1)) MarkChanged(static_cast<std::uint32_t>(fill + offset));
+    }
+  }
+  std::size_t begin = 0;
+  std::size_t end = changedCells_.size();
+  for (std::int32_t layer = 2; begin < end; ++layer) {
+    for (std::size_t k = begin; k < end; ++k) {
+      const std::uint32_t cell = changedCells_[k];
+      for (const std::ptrdiff_t offset : window_) {
+        if (reachable(cell + offset, layer)) MarkChanged(static_cast<std::uint32_t>(cell + offset));
+      }
+    }
+    begin = end;
+    end = changedCells_.size();
+  }
+}
+
+// What the unchanged neighbours of the changed cells propose to them.
+void ZoneGrowth::ProposeFromUnchangedCells() {
+  ForEachChangedCell([this](std::uint32_t cell) {
+    for (const std::ptrdiff_t offset : cross_) {
+      const std::uint32_t neighbour = cell + offset;
+      if (cells_[neighbour].changed == 0 && cells_[neighbour].layer >= 0) {
+        Propose(cell, cells_[neighbour].layer + 1, cells_[neighbour].zone);
+      }
+    }
+    for (const std::ptrdiff_t offset : diagonals_) {
+      const std::uint32_t neighbour = cell + offset;
+      if (cells_[neighbour].changed == 0 && cells_[neighbour].layer >= 0) {
+        Propose(cell, cells_[neighbour].layer == 0 ? 2 : cells_[neighbour].layer + 1,
+                cells_[neighbour].zone);
+      }
+    }
+  });
+}
+
+// Layer by layer, what the settled changed cells propose to the others.
+void ZoneGrowth::SettleLayers() {
+  for (std::size_t layer = 1; layer < byLayer_.size(); ++layer) {
+    // Proposals go to later layers only, so this layer's list does not grow meanwhile.
+    for (std::size_t k = 0; k < byLayer_[layer].size(); ++k) {
+      const std::uint32_t cell = byLayer_[layer][k];
+      if (cells_[cell].layer != static_cast<std::int32_t>(layer)) continue;  // settled earlier
+      // Only changed cells can take the proposal: an unchanged neighbour already has
+      // this layer or a lower one, and if this layer, no higher zone, since a changed
+      // cell is never the one it grew from.
+      const std::int32_t zone = cells_[cell].zone;
+      for (const std::ptrdiff_t offset : window_) {
+        Propose(static_cast<std::uint32_t>(cell + offset), static_cast<std::int32_t>(layer) + 1,
+                zone);
+      }
+    }
+    byLayer_[layer].clear();
+  }
+}
+
+// An empty cell takes the mean of its own zone and of a higher zone beside it; the
+// neighbour looked at last (down, then right, left, up) decides which.
+void ZoneGrowth::ExtractLimit(IntGrid& dem, std::uint32_t cell) {
+  if (!Empty(cell)) return;
+  const ZoneCell* around = &cells_[cell];
+  const auto stride = static_cast<std::ptrdiff_t>(stride_);
+  const std::int32_t own = around[0].zone;
+  std::int32_t other;
+  if (around[stride].zone > own) {
+    other = around[stride].zone;
+  } else if (around[1].zone > own) {
+    other = around[1].zone;
+  } else if (around[-1].zone > own) {
+    other = around[-1].zone;
+  } else if (around[-stride].zone > own) {
+    other = around[-stride].zone;
+  } else {
+    return;
+  }
+  const auto limit =
+      static_cast<std::int32_t>(static_cast<double>(std::int64_t{own} + other) * 0.5 + 0.5);
+  if (limit == NoAltitude) return;
+  DemCell(dem, cell) = limit;
+  // Filled now; its zone stays as it is until the next step, since the other limits of
+  // this step still read it.
+  cells_[cell].layer = 0;
+  fills_.push_back(cell);
+}
+
+int ZoneGrowth::ExtractLimits(IntGrid& dem) {
+  fills_.clear();
+  ForEachChangedCell([this, &dem](std::uint32_t cell) {
+    ExtractLimit(dem, cell);
+    // A changed neighbour has its own turn.
+    for (const std::ptrdiff_t offset : cross_) {
+      if (cells_[cell + offset].changed == 0) ExtractLimit(dem, cell + offset);
+    }
+  });
+  for (const std::uint32_t cell : changedCells_) cells_[cell].changed = 0;
+  return static_cast<int>(fills_.size());
 }
 
 void RequireIndexableSize(const IntGrid& dem) {
@@ -204,26 +303,27 @@ void SeedDemGrid(SessionState& session, std::int32_t scaleInFactor, std::int32_t
 
 void DilationStep(SessionState& session) {
   RequireIndexableSize(session.DemGrid);
-  GrowthWorkspace workspace(session.DemGrid.Lines(), session.DemGrid.Columns());
-  session.DilationPassChanges = workspace.Step(session.DemGrid);
-  session.FillPassChanges = workspace.LastGrowthPassAdditions();
+  ZoneGrowth growth(session.DemGrid.Lines(), session.DemGrid.Columns());
+  session.DilationPassChanges = growth.FirstStep(session.DemGrid);
+  // The growth passes always end with one that adds nothing.
+  session.FillPassChanges = 0;
+}
+
+void DilateUntilStable(SessionState& session) {
+  IntGrid& dem = session.DemGrid;
+  RequireIndexableSize(dem);
+  ZoneGrowth growth(dem.Lines(), dem.Columns());
+  session.DilationPassChanges = growth.FirstStep(dem);
+  while (session.DilationPassChanges > 0) session.DilationPassChanges = growth.NextStep(dem);
+  session.FillPassChanges = 0;
 }
 
 void DilationInterpolation(SessionState& session) {
   session.DemMin = 1000000;
   session.DemMax = 0;
-  IntGrid& dem = session.DemGrid;
-  RequireIndexableSize(dem);
-  {
-    GrowthWorkspace workspace(dem.Lines(), dem.Columns());
-    session.DilationPassChanges = 1;
-    while (session.DilationPassChanges > 0) {
-      session.DilationPassChanges = workspace.Step(dem);
-      session.FillPassChanges = workspace.LastGrowthPassAdditions();
-    }
-  }
+  DilateUntilStable(session);
   FillRemainingCells(session, FillSum::SinglePrecision);
-  for (const std::int32_t value : dem.Cells()) {
+  for (const std::int32_t value : session.DemGrid.Cells()) {
     session.DemMin = std::min(session.DemMin, value);
     session.DemMax = std::max(session.DemMax, value);
   }

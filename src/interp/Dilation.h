@@ -22,6 +22,10 @@ void SeedDemGrid(SessionState& session, std::int32_t scaleInFactor, std::int32_t
 // number of cells it filled.
 void DilationStep(SessionState& session);
 
+// DilationStep after DilationStep until one fills nothing, each step after the first
+// costing only what the previous one changed.
+void DilateUntilStable(SessionState& session);
+
 // Fills the cells still without altitude by the means of their neighbours.
 void FillRemainingCells(SessionState& session, FillSum sum = FillSum::SinglePrecision);
 

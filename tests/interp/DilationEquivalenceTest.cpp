@@ -57,8 +57,8 @@ void DrawSegment(ByteGrid& image, int line, int column, int toLine, int toColumn
 // pixels, with codes that may lie outside the table.
 SessionState RandomImage(Random& random) {
   SessionState session;
-  const int lines = Uniform(random, 1, 28);
-  const int columns = Uniform(random, 1, 28);
+  const int lines = Uniform(random, 1, 40);
+  const int columns = Uniform(random, 1, 40);
   ByteGrid image(lines, columns, kBackgroundCode);
   const int codes = Uniform(random, 1, 8);
   const int strokes = Uniform(random, 0, 6);
@@ -99,7 +99,7 @@ SessionState RandomImage(Random& random) {
 // A DEM already partly filled with arbitrary values, as the linear interpolation hands
 // to the steps and the fill.
 IntGrid RandomDem(Random& random) {
-  IntGrid dem(Uniform(random, 1, 24), Uniform(random, 1, 24), NoAltitude);
+  IntGrid dem(Uniform(random, 1, 32), Uniform(random, 1, 32), NoAltitude);
   const int filled = Uniform(random, 0, 100);
   // Small values, values of a millimetre DEM, and values whose sums a float rounds.
   const int kind = Uniform(random, 0, 2);
@@ -157,19 +157,42 @@ TEST(DilationEquivalence, EachStepMatchesTheLiteralOneOnPartlyFilledDems) {
   }
 }
 
-TEST(DilationEquivalence, FillMatchesTheLiteralOneWithBothSums) {
-  for (unsigned seed = 1; seed <= 400; ++seed) {
+// Runs the fast and the literal operation, given the seed, on the same random DEMs.
+template <typename Fast, typename Literal>
+void ExpectSameOnRandomDems(unsigned count, unsigned seedFactor, Fast fast, Literal literal) {
+  for (unsigned seed = 1; seed <= count; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
-    Random random(seed * 104729);
-    const FillSum sum = seed % 2 == 0 ? FillSum::SinglePrecision : FillSum::Integer;
-    SessionState fast;
-    fast.DemGrid = RandomDem(random);
-    SessionState literal = fast;
-    FillRemainingCells(fast, sum);
-    reference::LiteralFillRemainingCells(literal, sum);
-    ExpectSameResult(fast, literal);
+    Random random(seed * seedFactor);
+    SessionState fastSession;
+    fastSession.DemGrid = RandomDem(random);
+    SessionState literalSession = fastSession;
+    fast(fastSession, seed);
+    literal(literalSession, seed);
+    ExpectSameResult(fastSession, literalSession);
     if (::testing::Test::HasFailure()) return;
   }
+}
+
+TEST(DilationEquivalence, RepeatedStepsMatchTheLiteralOnesOnPartlyFilledDems) {
+  ExpectSameOnRandomDems(
+      300, 31337, [](SessionState& session, unsigned) { DilateUntilStable(session); },
+      [](SessionState& session, unsigned) {
+        do {
+          reference::LiteralDilationStep(session);
+        } while (session.DilationPassChanges > 0);
+      });
+}
+
+TEST(DilationEquivalence, FillMatchesTheLiteralOneWithBothSums) {
+  const auto sumOf = [](unsigned seed) {
+    return seed % 2 == 0 ? FillSum::SinglePrecision : FillSum::Integer;
+  };
+  ExpectSameOnRandomDems(
+      400, 104729,
+      [&](SessionState& session, unsigned seed) { FillRemainingCells(session, sumOf(seed)); },
+      [&](SessionState& session, unsigned seed) {
+        reference::LiteralFillRemainingCells(session, sumOf(seed));
+      });
 }
 
 }  // namespace

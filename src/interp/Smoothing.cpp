@@ -97,13 +97,12 @@ IntGrid BezierSmoothedGrid(const IntGrid& demGrid, int n, int firstLine, int las
   for (int j = 0; j < width; ++j) columnFirst[j] = WindowFirst(firstColumn + j, n, columns);
 
   // Row sums depend only on the line and the target column, so every window that
-  // covers a line shares them.
-  const int topLine = WindowFirst(firstLine, n, demGrid.Lines());
-  const int bottomLine = WindowFirst(lastLine, n, demGrid.Lines()) + n;
-  FloatGrid rowSums(bottomLine - topLine + 1, width);
-  for (int line = topLine; line <= bottomLine; ++line) {
+  // covers a line shares them. The windows of successive lines move down by at most one
+  // line, so the last n + 1 lines of row sums are kept in a ring.
+  FloatGrid rowSums(weightCount, width);
+  const auto computeRowSums = [&](int line) {
     const std::int32_t* cells = demGrid[line];
-    float* sums = rowSums[line - topLine];
+    float* sums = rowSums[line % weightCount];
     for (int j = 0; j < width; ++j) {
       const int p = columnFirst[j];
       const float* weights =
@@ -112,15 +111,17 @@ IntGrid BezierSmoothedGrid(const IntGrid& demGrid, int n, int firstLine, int las
       for (int k = 0; k <= n; ++k) rowSum += static_cast<float>(cells[p + k]) * weights[k];
       sums[j] = rowSum;
     }
-  }
+  };
+  int computedTo = WindowFirst(firstLine, n, demGrid.Lines()) - 1;
   std::vector<double> lineSums(width);
   for (int line = firstLine; line <= lastLine; ++line) {
     const int q = WindowFirst(line, n, demGrid.Lines());
+    while (computedTo < q + n) computeRowSums(++computedTo);
     const float* weights = &weightsOfOffset[static_cast<std::size_t>(line - q) * weightCount];
     std::fill(lineSums.begin(), lineSums.end(), 0.0);
     for (int r = 0; r <= n; ++r) {
       const float weight = weights[r];
-      const float* sums = rowSums[q + r - topLine];
+      const float* sums = rowSums[(q + r) % weightCount];
       for (int j = 0; j < width; ++j) lineSums[j] += weight * sums[j];
     }
     std::int32_t* out = result[line] + firstColumn;

@@ -16,15 +16,21 @@
 
 #include "core/Error.h"
 #include "ui/Artwork.h"
+#include "ui/DxfFile.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
 #include "ui/Imageraster.h"
 #include "ui/Imagesize.h"
+#include "ui/Imagevect.h"
 #include "ui/InfoForms.h"
 #include "ui/Presentation.h"
 #include "ui/Progress.h"
 #include "ui/Resultwindow.h"
+#include "ui/Selection.h"
+#include "ui/SumDxfInfo.h"
+#include "ui/Sumdxf.h"
 #include "ui/UserInteraction.h"
+#include "ui/Vertex.h"
 
 namespace zelmaro {
 namespace {
@@ -142,19 +148,20 @@ QAction* TMainForm::AddItem(QMenu* parent, const char* name, const char* caption
 void TMainForm::BuildMenu() {
   QMenu* dataIn = AddMenu(nullptr, "DataIn", "Data_In");
   AddItem(dataIn, "Raster", "Raster", &TMainForm::RasterClick);
-  AddItem(dataIn, "Vectorial", "Vectorial");
+  AddItem(dataIn, "Vectorial", "Vectorial", &TMainForm::VectorialClick);
   QMenu* fusion = AddMenu(dataIn, "FusionVectData", "Fusion Vect. Data");
   QMenu* coast = AddMenu(fusion, "ContLinandCoastLine", "Cont. Lin. and Coast Line");
-  AddItem(coast, "CnHaTreatment", "Treatment");
+  AddItem(coast, "CnHaTreatment", "Treatment", &TMainForm::CnHaTreatmentClick);
   AddItem(coast, "CnHaInfo", "Info");
   QMenu* various = AddMenu(fusion, "VariousdxfFiles", "Various dxf Files");
-  AddItem(various, "VariousdxfFilesTreatment", "Treatment");
-  AddItem(various, "Info1", "Info");
+  AddItem(various, "VariousdxfFilesTreatment", "Treatment",
+          &TMainForm::VariousdxfFilesTreatmentClick);
+  AddItem(various, "Info1", "Info", &TMainForm::Info1Click);
   AddItem(dataIn, "InfoResultImage", "Info Result Image", &TMainForm::InfoResultImageClick);
 
   QMenu* vector = AddMenu(nullptr, "VectorOperation", "Vector Operation");
   QMenu* selection = AddMenu(vector, "Selection", "Selection");
-  AddItem(selection, "SelectTreatment", "Treatment");
+  AddItem(selection, "SelectTreatment", "Treatment", &TMainForm::SelectTreatmentClick);
   AddItem(selection, "SelectInfo", "Info");
   AddItem(vector, "SaveSelection", "Save Selection");
 
@@ -216,6 +223,17 @@ void TMainForm::BuildToolBar() {
   connect(Action("RasterSpeedButton"), &QAction::triggered, this,
           &TMainForm::RasterSpeedButtonClick);
   connect(Action("ZoomSpeedButton"), &QAction::triggered, this, &TMainForm::ZoomSpeedButtonClick);
+  const std::array<std::pair<const char*, void (TMainForm::*)()>, 6> vectorButtons{{
+      {"VectSpeedButton", &TMainForm::VectSpeedButtonClick},
+      {"FusionSpeedButton", &TMainForm::FusionSpeedButtonClick},
+      {"CNHASpeedButton", &TMainForm::CNHASpeedButtonClick},
+      {"SelectionSpeedButton", &TMainForm::SelectionSpeedButtonClick},
+      {"ReverseSpeedButton", &TMainForm::ReverseSpeedButtonClick},
+      {"AdvanceSpeedButton", &TMainForm::AdvanceSpeedButtonClick},
+  }};
+  for (const auto& [name, handler] : vectorButtons) {
+    connect(Action(name), &QAction::triggered, this, handler);
+  }
   for (const auto& [tool, name] : kToolButtonNames) {
     connect(Action(name), &QAction::triggered, this,
             [this, tool = tool](bool down) { ToolButtonClick(tool, down); });
@@ -265,10 +283,10 @@ void TMainForm::CreateForms() {
          ImageForm->show();
          return ImageForm;
        }},
-      {"TVertexForm", nullptr},
+      {"TVertexForm", [this] { return new TVertexForm(Session, this); }},
       {"TImageRasterForm", [this] { return ImageRasterForm = new TImageRasterForm(this); }},
-      {"TImageVectForm", nullptr},
-      {"TSelectionForm", nullptr},
+      {"TImageVectForm", [this] { return ImageVectForm = new TImageVectForm(this); }},
+      {"TSelectionForm", [this] { return SelectionForm = new TSelectionForm(ui_, Session, this); }},
       {"TDynamicForm", [this] { return DynamicForm = new TDynamicForm(ui_, this); }},
       {"TResultForm",
        [this] {
@@ -287,8 +305,8 @@ void TMainForm::CreateForms() {
       {"TRuzeInfoForm", nullptr},
       {"TMorphoMathForm", nullptr},
       {"TDilationForm", nullptr},
-      {"TSumdxfForm", nullptr},
-      {"TDxfFileForm", nullptr},
+      {"TSumdxfForm", [this] { return SumdxfForm = new TSumdxfForm(Session, this); }},
+      {"TDxfFileForm", [this] { return new TDxfFileForm(this); }},
       {"TProgressForm", [this] { return new TProgressForm(0, this); }},
       {"TSkelInfoForm", nullptr},
       {"TEbarbInfoForm", nullptr},
@@ -300,7 +318,7 @@ void TMainForm::CreateForms() {
       {"TCLValueForm", nullptr},
       {"TInfoPointForm", nullptr},
       {"TFunnelInfoForm", nullptr},
-      {"TSumDxfInfoForm", nullptr},
+      {"TSumDxfInfoForm", [this] { return new TSumDxfInfoForm(this); }},
       {"TCoordUTMForm", nullptr},
       {"TAuthorForm", [this] { return new TAuthorForm(this); }},
       {"TCopyrigthForm", [this] { return new TCopyrigthForm(this); }},

@@ -26,6 +26,9 @@ class TDynamicForm;
 class TDynRasterForm;
 class TImageRasterForm;
 class TImageSizeForm;
+class TImageVectForm;
+class TSelectionForm;
+class TSumdxfForm;
 class TProgressForm;
 class TResultForm;
 
@@ -50,6 +53,9 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TImageRasterForm* ImageRasterForm = nullptr;
   TDynamicForm* DynamicForm = nullptr;
   TDynRasterForm* DynRasterForm = nullptr;
+  TImageVectForm* ImageVectForm = nullptr;
+  TSelectionForm* SelectionForm = nullptr;
+  TSumdxfForm* SumdxfForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -82,6 +88,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void RasterSpeedButtonClick();
   // The Raster command on a file named on the command line: no open dialog.
   void RasterOnFile(const std::string& rawPath);
+  void VectorialClick();
+  void VectSpeedButtonClick();
+  void SelectTreatmentClick();
+  void SelectionSpeedButtonClick();
+  void ReverseSpeedButtonClick();
+  void AdvanceSpeedButtonClick();
+  void VariousdxfFilesTreatmentClick();
+  void FusionSpeedButtonClick();
+  void Info1Click();
+  void CnHaTreatmentClick();
+  void CNHASpeedButtonClick();
   void ZoomSpeedButtonClick(bool down);
   void ToolButtonClick(EditorTool tool, bool down);
   void InfoResultImageClick();

@@ -2,6 +2,7 @@
 // Extract Vector Zone cuts the working image out of it, Back and Return switch the
 // image window between the two.
 #include <QMdiArea>
+#include <QScrollBar>
 
 #include "core/DisplayBitmap.h"
 #include "ui/Dynamic.h"
@@ -25,6 +26,13 @@ MapExtent ZoneExtent(const ZoneParameters& zone) {
   return {zone.ZoneXMin, zone.ZoneXMax, zone.ZoneYMin, zone.ZoneYMax};
 }
 
+// A scrolled position of one picture means nothing in the other: each view of the
+// vector road opens at its top left corner.
+void ScrollToOrigin(TImageForm& image) {
+  image.HorizontalScrollBar()->setValue(0);
+  image.VerticalScrollBar()->setValue(0);
+}
+
 // The whole scene in gray: lines black on white.
 void ShowScenePreview(TMainForm& main) {
   SessionState& session = main.Session;
@@ -35,6 +43,7 @@ void ShowScenePreview(TMainForm& main) {
   const DisplayBitmap picture = DisplayBitmap::FromGray(session, session.VectorImage);
   image.setWindowTitle(QString::fromStdString(session.InputFileName));
   image.SetPicture(picture);
+  ScrollToOrigin(image);
   main.MdiArea()->setActiveSubWindow(&image);
 }
 
@@ -93,6 +102,7 @@ void TMainForm::SelectionSpeedButtonClick() {
     ResultForm->ShownLines = selection.Lines;
     ResultForm->ShownColumns = selection.Columns;
     ImageForm->ShowContourImage();
+    ScrollToOrigin(*ImageForm);
     MdiArea()->setActiveSubWindow(ImageForm);
     ApplyEnabling(EnablingEvent::ZoneSelected);
     // The zone may be edited at once; a button already down keeps holding the tools.
@@ -113,6 +123,7 @@ void TMainForm::AdvanceSpeedButtonClick() {
   // The coordinates under the mouse follow the picture on screen, the zone again.
   ImageForm->Extent = ZoneExtent(Zone);
   ImageForm->ShowContourImage();
+  ScrollToOrigin(*ImageForm);
   ApplyEnabling(EnablingEvent::ReturnShown);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <QRadioButton>
+#include <QScrollBar>
 
 #include "UiTestSupport.h"
 #include "core/FileIO.h"
@@ -338,6 +339,23 @@ TEST_F(VectorCommandTest, ToolClicksBeyondTheWorkingImageAreIgnoredInTheSceneVie
   EXPECT_EQ(clicks, 0);
   Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 8, 5);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(VectorCommandTest, ANewZoneOpensAtItsTopLeftCorner) {
+  testing::SampleDxf sample = testing::SampleFrame(500000, 2100000, 503000, 2102000, 100, 300);
+  sample.lines.push_back({100, {{500100, 2100100}, {502900, 2101900}}});
+  LoadVector(Write("one.dxf", testing::PolylineDxf(sample, testing::VertexLayout::Agency)));
+  QueueZone("2");  // 1500 x 1000 cells, more than the window shows
+  Click("SelectionSpeedButton");
+  QScrollBar* horizontal = Main().ImageForm->HorizontalScrollBar();
+  QScrollBar* vertical = Main().ImageForm->VerticalScrollBar();
+  horizontal->setValue(500);
+  vertical->setValue(300);
+  ASSERT_EQ(horizontal->value(), 500);
+  QueueZone("2");
+  Click("SelectionSpeedButton");
+  EXPECT_EQ(horizontal->value(), 0);
+  EXPECT_EQ(vertical->value(), 0);
 }
 
 TEST_F(VectorCommandTest, VertexFormIsBuiltButNeverShownAndSetsTheCount) {

@@ -52,13 +52,13 @@ void TMainForm::FusionSpeedButtonClick() {
   }
   Session.FusionOutputName = *result + ".dxf";
   RunCommandStep([&] {
-    const ProgressShown progress(*this);
+    ProgressShown progress(*this);
     // Each input is read twice, for the extent and for the copy: 2 x count steps.
     const double steps = 2.0 * std::max(count, 1);
-    FuseDxfFiles(Session.DxfFileList, *result, [this, steps](int pass, std::size_t input, int) {
-      const double done = (pass - 1) * (steps / 2.0) + static_cast<double>(input - 1);
-      SetProgress(static_cast<float>(done / steps));
-    });
+    FuseDxfFiles(
+        Session.DxfFileList, *result, [&progress, steps](int pass, std::size_t input, int) {
+          progress.Step(((pass - 1) * (steps / 2.0) + static_cast<double>(input - 1)) / steps);
+        });
   });
   ui_.SetScreenCursor(kArrowCursor);
 }

@@ -72,9 +72,8 @@ void TMainForm::VectSpeedButtonClick() {
   }
   VectorSceneFrame frame;
   const bool loaded = RunCommandStep([&] {
-    const ProgressShown progress(*this);
-    frame = RasterizeVectorScene(Session, *path,
-                                 [this](double done) { SetProgress(static_cast<float>(done)); });
+    ProgressShown progress(*this);
+    frame = RasterizeVectorScene(Session, *path, [&progress](double done) { progress.Step(done); });
   });
   if (loaded) {
     ShowScenePreview(*this);

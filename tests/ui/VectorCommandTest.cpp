@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "UiTestSupport.h"
 #include "core/FileIO.h"
@@ -37,6 +41,22 @@ bool AllGray(const QImage& picture) {
   return true;
 }
 
+// Records the value of every progress bar each time it is drawn.
+class ProgressRecorder : public QObject {
+ public:
+  ProgressRecorder() { qApp->installEventFilter(this); }
+  ~ProgressRecorder() override { qApp->removeEventFilter(this); }
+  std::vector<int> Values;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      if (auto* bar = qobject_cast<QProgressBar*>(watched)) Values.push_back(bar->value());
+    }
+    return false;
+  }
+};
+
 class VectorCommandTest : public ::testing::Test, public testing::MainWindowFixture {
  protected:
   void LoadVector(const std::string& path, const char* item = "Vectorial") {
@@ -70,7 +90,12 @@ class VectorCommandTest : public ::testing::Test, public testing::MainWindowFixt
 };
 
 TEST_F(VectorCommandTest, VectorialShowsTheExampleSceneInGrayWithItsFrame) {
+  ProgressRecorder progress;
   LoadVector(ExamplePath("volcano.dxf"));
+  // One step per line of the 20-line preview, drawn as it moves.
+  ASSERT_GE(progress.Values.size(), 10u);
+  EXPECT_TRUE(std::is_sorted(progress.Values.begin(), progress.Values.end()));
+  EXPECT_GE(progress.Values.back(), 90);
   ASSERT_TRUE(Ui.AllAnswersUsed());
   EXPECT_TRUE(Ui.Messages.empty());
   ASSERT_EQ(Ui.FileRequests.size(), 1u);
@@ -235,6 +260,10 @@ TEST_F(VectorCommandTest, ARectangleZoneGivesItsOwnSizeAndExtent) {
 TEST_F(VectorCommandTest, TheDialogRefusesIncompleteZonesInOrderAndClosingItAbandons) {
   LoadVector(ExamplePath("volcano.dxf"));
   Ui.QueueModal("TSelectionForm", [](QDialog& form) {
+    EXPECT_EQ(form.windowTitle(), "Vector Image Selection");
+    EXPECT_EQ(form.findChild<QRadioButton*>("RadioButton1")->text(), "Whole Scene");
+    EXPECT_EQ(form.findChild<QRadioButton*>("RadioButton2")->text(), "Selected Zone");
+    EXPECT_FALSE(form.findChild<QWidget*>("GroupBox3")->isVisible());
     Press(form, "BitBtn1");
     TypeInto(form, "PixEdit", "10");
     Press(form, "BitBtn1");

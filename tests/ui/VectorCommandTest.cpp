@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cstdio>
 
 #include "UiTestSupport.h"
 #include "core/FileIO.h"
@@ -368,6 +369,27 @@ TEST_F(VectorCommandTest, ToolClicksBeyondTheWorkingImageAreIgnoredInTheSceneVie
   EXPECT_EQ(clicks, 0);
   Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 8, 5);
   EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(VectorCommandTest, AZoneOfAFileGoneSinceTheLoadIsReportedAndChangesNothing) {
+  testing::SampleDxf sample = testing::SampleFrame(500000, 2100000, 503000, 2102000, 100, 300);
+  sample.lines.push_back({100, {{500100, 2100100}, {502900, 2101900}}});
+  const std::string path =
+      Write("gone.dxf", testing::PolylineDxf(sample, testing::VertexLayout::Agency));
+  LoadVector(path);
+  std::remove(path.c_str());
+  QueueZone("20");
+  Click("SelectionSpeedButton");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_NE(Ui.Messages[0].text.find(path), std::string::npos);
+  EXPECT_EQ(Main().Session.ZoneSelected, 0);
+  EXPECT_EQ(Main().Session.WorkLines, 0);
+  EXPECT_EQ(Main().ImageForm->ShownLines, 67);  // still the scene
+  EXPECT_FALSE(Enabled("ReverseSpeedButton"));
+  EXPECT_FALSE(Enabled("PreTreatments"));
+  EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
 }
 
 TEST_F(VectorCommandTest, ANewZoneOpensAtItsTopLeftCorner) {

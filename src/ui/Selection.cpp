@@ -18,6 +18,8 @@ QLineEdit* NamedEdit(const char* name, QWidget* parent, bool readOnly) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setReadOnly(readOnly);
+  // The frame display is for reading only: typing starts in the pixel size.
+  if (readOnly) edit->setFocusPolicy(Qt::NoFocus);
   return edit;
 }
 

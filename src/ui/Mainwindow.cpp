@@ -16,21 +16,15 @@
 
 #include "core/Error.h"
 #include "ui/Artwork.h"
-#include "ui/DxfFile.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
 #include "ui/Imageraster.h"
 #include "ui/Imagesize.h"
-#include "ui/Imagevect.h"
 #include "ui/InfoForms.h"
 #include "ui/Presentation.h"
 #include "ui/Progress.h"
 #include "ui/Resultwindow.h"
-#include "ui/Selection.h"
-#include "ui/SumDxfInfo.h"
-#include "ui/Sumdxf.h"
 #include "ui/UserInteraction.h"
-#include "ui/Vertex.h"
 
 namespace zelmaro {
 namespace {
@@ -283,10 +277,10 @@ void TMainForm::CreateForms() {
          ImageForm->show();
          return ImageForm;
        }},
-      {"TVertexForm", [this] { return new TVertexForm(Session, this); }},
+      {"TVertexForm", nullptr},
       {"TImageRasterForm", [this] { return ImageRasterForm = new TImageRasterForm(this); }},
-      {"TImageVectForm", [this] { return ImageVectForm = new TImageVectForm(this); }},
-      {"TSelectionForm", [this] { return SelectionForm = new TSelectionForm(ui_, Session, this); }},
+      {"TImageVectForm", nullptr},
+      {"TSelectionForm", nullptr},
       {"TDynamicForm", [this] { return DynamicForm = new TDynamicForm(ui_, this); }},
       {"TResultForm",
        [this] {
@@ -305,8 +299,8 @@ void TMainForm::CreateForms() {
       {"TRuzeInfoForm", nullptr},
       {"TMorphoMathForm", nullptr},
       {"TDilationForm", nullptr},
-      {"TSumdxfForm", [this] { return SumdxfForm = new TSumdxfForm(Session, this); }},
-      {"TDxfFileForm", [this] { return new TDxfFileForm(this); }},
+      {"TSumdxfForm", nullptr},
+      {"TDxfFileForm", nullptr},
       {"TProgressForm", [this] { return new TProgressForm(0, this); }},
       {"TSkelInfoForm", nullptr},
       {"TEbarbInfoForm", nullptr},
@@ -318,7 +312,7 @@ void TMainForm::CreateForms() {
       {"TCLValueForm", nullptr},
       {"TInfoPointForm", nullptr},
       {"TFunnelInfoForm", nullptr},
-      {"TSumDxfInfoForm", [this] { return new TSumDxfInfoForm(this); }},
+      {"TSumDxfInfoForm", nullptr},
       {"TCoordUTMForm", nullptr},
       {"TAuthorForm", [this] { return new TAuthorForm(this); }},
       {"TCopyrigthForm", [this] { return new TCopyrigthForm(this); }},
@@ -327,7 +321,8 @@ void TMainForm::CreateForms() {
       {"TSpanishInfoForm", [this] { return new TSpanishInfoForm(this); }},
   };
   for (const auto& [name, make] : forms) {
-    forms_[name] = make ? make() : emptyForm(name);
+    QWidget* made = make ? make() : MakeVectorRoadForm(name);
+    forms_[name] = made != nullptr ? made : emptyForm(name);
     createdForms_.push_back(name);
     if (std::string_view(name) == "TCLValueForm") {
       ApplyEnabling(EnablingEvent::PipetteDialogCreated);

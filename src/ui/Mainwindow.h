@@ -47,15 +47,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // the Dynamic Parameters dialog.
   ZoneParameters Zone;
 
+  // The dialogs of the vector road.
+  TImageVectForm* ImageVectForm = nullptr;
+  TSelectionForm* SelectionForm = nullptr;
+  TSumdxfForm* SumdxfForm = nullptr;
+
   TImageForm* ImageForm = nullptr;
   TResultForm* ResultForm = nullptr;
   TImageSizeForm* ImageSizeForm = nullptr;
   TImageRasterForm* ImageRasterForm = nullptr;
   TDynamicForm* DynamicForm = nullptr;
   TDynRasterForm* DynRasterForm = nullptr;
-  TImageVectForm* ImageVectForm = nullptr;
-  TSelectionForm* SelectionForm = nullptr;
-  TSumdxfForm* SumdxfForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -124,6 +126,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
+  // The windows of the vector road by class name; nullptr for any other name.
+  QWidget* MakeVectorRoadForm(std::string_view name);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

@@ -120,14 +120,14 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void BuildToolBar();
   void BuildStatusBar();
   void CreateForms();
+  // The windows of the vector road by class name; nullptr for any other name.
+  QWidget* MakeVectorRoadForm(std::string_view name);
   QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
   QAction* AddItem(QMenu* parent, const char* name, const char* caption,
                    void (TMainForm::*handler)() = nullptr);
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
-  // The windows of the vector road by class name; nullptr for any other name.
-  QWidget* MakeVectorRoadForm(std::string_view name);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

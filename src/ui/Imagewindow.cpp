@@ -174,6 +174,10 @@ void TImageForm::PaintBoxMouseDown(ClickButton button, int x, int y) {
     if (ZoomFactor > -2 && ZoomFactor < 2) return;
   }
   if (!Hooks.toolDown || !Hooks.toolClick) return;
+  // The whole-scene view is larger than the working image: what lies beyond the working
+  // image is out of the tools' reach.
+  const ByteGrid& codes = session_.ContourImage;
+  if (line < 0 || column < 0 || line >= codes.Lines() || column >= codes.Columns()) return;
   for (EditorTool tool : {EditorTool::Pipette, EditorTool::Pencil, EditorTool::IsolatedPoint,
                           EditorTool::Rule, EditorTool::Filling}) {
     if (Hooks.toolDown(tool)) Hooks.toolClick(tool, {line, column, button}, toolPicture);

@@ -149,19 +149,20 @@ QAction* TMainForm::AddItem(QMenu* parent, const char* name, const char* caption
 void TMainForm::BuildMenu() {
   QMenu* dataIn = AddMenu(nullptr, "DataIn", "Data_In");
   AddItem(dataIn, "Raster", "Raster", &TMainForm::RasterClick);
-  AddItem(dataIn, "Vectorial", "Vectorial");
+  AddItem(dataIn, "Vectorial", "Vectorial", &TMainForm::VectorialClick);
   QMenu* fusion = AddMenu(dataIn, "FusionVectData", "Fusion Vect. Data");
   QMenu* coast = AddMenu(fusion, "ContLinandCoastLine", "Cont. Lin. and Coast Line");
-  AddItem(coast, "CnHaTreatment", "Treatment");
+  AddItem(coast, "CnHaTreatment", "Treatment", &TMainForm::CnHaTreatmentClick);
   AddItem(coast, "CnHaInfo", "Info");
   QMenu* various = AddMenu(fusion, "VariousdxfFiles", "Various dxf Files");
-  AddItem(various, "VariousdxfFilesTreatment", "Treatment");
-  AddItem(various, "Info1", "Info");
+  AddItem(various, "VariousdxfFilesTreatment", "Treatment",
+          &TMainForm::VariousdxfFilesTreatmentClick);
+  AddItem(various, "Info1", "Info", &TMainForm::Info1Click);
   AddItem(dataIn, "InfoResultImage", "Info Result Image", &TMainForm::InfoResultImageClick);
 
   QMenu* vector = AddMenu(nullptr, "VectorOperation", "Vector Operation");
   QMenu* selection = AddMenu(vector, "Selection", "Selection");
-  AddItem(selection, "SelectTreatment", "Treatment");
+  AddItem(selection, "SelectTreatment", "Treatment", &TMainForm::SelectTreatmentClick);
   AddItem(selection, "SelectInfo", "Info");
   AddItem(vector, "SaveSelection", "Save Selection");
 
@@ -223,6 +224,17 @@ void TMainForm::BuildToolBar() {
   connect(Action("RasterSpeedButton"), &QAction::triggered, this,
           &TMainForm::RasterSpeedButtonClick);
   connect(Action("ZoomSpeedButton"), &QAction::triggered, this, &TMainForm::ZoomSpeedButtonClick);
+  const std::array<std::pair<const char*, void (TMainForm::*)()>, 6> vectorButtons{{
+      {"VectSpeedButton", &TMainForm::VectSpeedButtonClick},
+      {"FusionSpeedButton", &TMainForm::FusionSpeedButtonClick},
+      {"CNHASpeedButton", &TMainForm::CNHASpeedButtonClick},
+      {"SelectionSpeedButton", &TMainForm::SelectionSpeedButtonClick},
+      {"ReverseSpeedButton", &TMainForm::ReverseSpeedButtonClick},
+      {"AdvanceSpeedButton", &TMainForm::AdvanceSpeedButtonClick},
+  }};
+  for (const auto& [name, handler] : vectorButtons) {
+    connect(Action(name), &QAction::triggered, this, handler);
+  }
   for (const auto& [tool, name] : kToolButtonNames) {
     connect(Action(name), &QAction::triggered, this,
             [this, tool = tool](bool down) { ToolButtonClick(tool, down); });
@@ -323,7 +335,8 @@ void TMainForm::CreateForms() {
       {"TSpanishInfoForm", [this] { return new TSpanishInfoForm(this); }},
   };
   for (const auto& [name, make] : forms) {
-    forms_[name] = make ? make() : emptyForm(name);
+    QWidget* made = make ? make() : MakeVectorRoadForm(name);
+    forms_[name] = made != nullptr ? made : emptyForm(name);
     createdForms_.push_back(name);
     if (std::string_view(name) == "TCLValueForm") {
       ApplyEnabling(EnablingEvent::PipetteDialogCreated);

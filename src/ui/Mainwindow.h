@@ -33,6 +33,9 @@ class TDynamicForm;
 class TDynRasterForm;
 class TImageRasterForm;
 class TImageSizeForm;
+class TImageVectForm;
+class TSelectionForm;
+class TSumdxfForm;
 class TProgressForm;
 class TResultForm;
 
@@ -50,6 +53,11 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // The pixel size and extent of the working image; a raster takes its pixel size from
   // the Dynamic Parameters dialog.
   ZoneParameters Zone;
+
+  // The dialogs of the vector road.
+  TImageVectForm* ImageVectForm = nullptr;
+  TSelectionForm* SelectionForm = nullptr;
+  TSumdxfForm* SumdxfForm = nullptr;
 
   TImageForm* ImageForm = nullptr;
   TResultForm* ResultForm = nullptr;
@@ -94,6 +102,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void RasterSpeedButtonClick();
   // The Raster command on a file named on the command line: no open dialog.
   void RasterOnFile(const std::string& rawPath);
+  void VectorialClick();
+  void VectSpeedButtonClick();
+  void SelectTreatmentClick();
+  void SelectionSpeedButtonClick();
+  void ReverseSpeedButtonClick();
+  void AdvanceSpeedButtonClick();
+  void VariousdxfFilesTreatmentClick();
+  void FusionSpeedButtonClick();
+  void Info1Click();
+  void CnHaTreatmentClick();
+  void CNHASpeedButtonClick();
   void ZoomSpeedButtonClick(bool down);
   void ToolButtonClick(EditorTool tool, bool down);
   void InfoResultImageClick();
@@ -126,6 +145,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void BuildToolBar();
   void BuildStatusBar();
   void CreateForms();
+  // The windows of the vector road by class name; nullptr for any other name.
+  QWidget* MakeVectorRoadForm(std::string_view name);
   QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
   QAction* AddItem(QMenu* parent, const char* name, const char* caption,
                    void (TMainForm::*handler)() = nullptr);

@@ -154,8 +154,7 @@ TEST_F(MainWindowTest, MenuTreeHoldsEveryItemUnderItsParent) {
 
 TEST_F(MainWindowTest, ItemsWithoutAHandlerDoNothing) {
   const SessionState before = Main().Session;
-  for (const char* name : {"Vectorial", "CnHaInfo", "SelectInfo", "SmoothingInfo",
-                           "SaveResultingRasterImage", "VectSpeedButton"}) {
+  for (const char* name : {"CnHaInfo", "SelectInfo", "SmoothingInfo", "SaveResultingRasterImage"}) {
     Click(name);
   }
   EXPECT_TRUE(Ui.FileRequests.empty());

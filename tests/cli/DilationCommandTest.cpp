@@ -16,17 +16,7 @@ using testing::RunCli;
 using testing::TemporaryFolder;
 
 std::string VolcanoArguments() {
-  return "dilation --raw " + ExamplePath("volcano.raw") + " --table " +
-         ExamplePath("volcano_tab.txt");
-}
-
-SessionState LoadVolcano() {
-  SessionState session;
-  RasterLoadAnswers answers;
-  answers.rawPath = ExamplePath("volcano.raw");
-  answers.tablePath = ExamplePath("volcano_tab.txt");
-  LoadRaster(session, answers);
-  return session;
+  return "dilation " + testing::VolcanoRasterArguments();
 }
 
 TEST(DilationCommand, WritesTheDemOfTheExampleAsTheLiteralDilationComputesIt) {
@@ -40,7 +30,7 @@ TEST(DilationCommand, WritesTheDemOfTheExampleAsTheLiteralDilationComputesIt) {
   EXPECT_EQ(testing::ListFolder(folder.Path()), "volcano_m4.raw volcano_m4.txt");
   const IntGrid written = ReadRawDem(folder.File("volcano_m4.raw"), {366, 522});
 
-  SessionState session = LoadVolcano();
+  SessionState session = testing::LoadVolcanoSession();
   SeedDemGrid(session, 1, 10);
   reference::LiteralDilationInterpolation(session);
   EXPECT_EQ(written, session.DemGrid);

@@ -19,16 +19,7 @@ using testing::RunCli;
 using testing::TemporaryFolder;
 
 std::string VolcanoArguments() {
-  return "--raw " + ExamplePath("volcano.raw") + " --table " + ExamplePath("volcano_tab.txt");
-}
-
-SessionState Volcano() {
-  SessionState session;
-  RasterLoadAnswers answers;
-  answers.rawPath = ExamplePath("volcano.raw");
-  answers.tablePath = ExamplePath("volcano_tab.txt");
-  LoadRaster(session, answers);
-  return session;
+  return testing::VolcanoRasterArguments();
 }
 
 TEST(ThinCommand, WritesTheImageTheTreatmentGivesWithItsTwoTextFiles) {
@@ -40,7 +31,7 @@ TEST(ThinCommand, WritesTheImageTheTreatmentGivesWithItsTwoTextFiles) {
       0);
   EXPECT_NE(output.find("thin.raw (366 lines x 522 columns)"), std::string::npos) << output;
   EXPECT_EQ(ListFolder(folder.Path()), "thin.raw thin.txt thin_tab.txt");
-  SessionState expected = Volcano();
+  SessionState expected = testing::LoadVolcanoSession();
   reference::ThinContourLines(expected);
   reference::ThinContourLines(expected);
   EXPECT_EQ(ReadFileBytes(folder.File("thin.raw")), RawBytes(expected.ContourImage));
@@ -56,7 +47,7 @@ TEST(ThinCommand, WritesTheImageTheTreatmentGivesWithItsTwoTextFiles) {
 TEST(EbarbCommand, RunsOnceByDefaultWithPixelSizeZero) {
   TemporaryFolder folder;
   ASSERT_EQ(RunCli("ebarb " + VolcanoArguments() + " --out " + folder.File("clean")), 0);
-  SessionState expected = Volcano();
+  SessionState expected = testing::LoadVolcanoSession();
   const ByteGrid original = expected.ContourImage;
   reference::RemoveBranchEnds(expected);
   ASSERT_NE(expected.ContourImage, original);  // the example has branch ends to remove
@@ -69,7 +60,7 @@ TEST(BreaksCommand, PrintsTheNumberOfEndsAndWritesTheirTable) {
   TemporaryFolder folder;
   std::string output;
   ASSERT_EQ(RunCli("breaks " + VolcanoArguments() + " --out " + folder.File("gaps"), &output), 0);
-  const BreakTable expected = reference::SearchBreaks(Volcano());
+  const BreakTable expected = reference::SearchBreaks(testing::LoadVolcanoSession());
   ASSERT_GE(expected.size(), 2u);
   EXPECT_EQ(output.substr(0, output.find('\n')), std::to_string(expected.size()) + " line end(s)");
   EXPECT_EQ(ListFolder(folder.Path()), "gaps.txt");
@@ -79,7 +70,7 @@ TEST(BreaksCommand, PrintsTheNumberOfEndsAndWritesTheirTable) {
 TEST(BreaksCommand, SaysSoWhenNoBreakIsRegistered) {
   TemporaryFolder folder;
   // Branch-end removal repeated until no open line end is left.
-  SessionState cleaned = Volcano();
+  SessionState cleaned = testing::LoadVolcanoSession();
   for (int run = 0; run < 400 && !NoBreakRegistered(SearchBreaks(cleaned)); ++run) {
     RemoveBranchEnds(cleaned);
   }

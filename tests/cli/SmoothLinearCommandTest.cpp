@@ -64,8 +64,7 @@ TEST(SmoothCommand, RefusesBadRangesAndMissingFilesWithoutWriting) {
 }
 
 std::string VolcanoLinear(const std::string& options) {
-  return "linear --raw " + testing::ExamplePath("volcano.raw") + " --table " +
-         testing::ExamplePath("volcano_tab.txt") + " " + options;
+  return "linear " + testing::VolcanoRasterArguments() + " " + options;
 }
 
 TEST(LinearCommand, WritesTheLinearDemOfTheExample) {
@@ -82,11 +81,7 @@ TEST(LinearCommand, WritesTheLinearDemOfTheExample) {
             "366\r\n522\r\n1\r\n0\r\n255\r\n10\r\n");
   const IntGrid written = ReadRawDem(folder.File("volcano_m4.raw"), {366, 522});
 
-  SessionState session;
-  RasterLoadAnswers answers;
-  answers.rawPath = testing::ExamplePath("volcano.raw");
-  answers.tablePath = testing::ExamplePath("volcano_tab.txt");
-  LoadRaster(session, answers);
+  SessionState session = testing::LoadVolcanoSession();
   RunLinearInterpolation(session, LinearParameters{95, 195, 5, 1, 10});
   EXPECT_EQ(written, session.DemGrid);
   // A smoothed interpolation between 95 m and 195 m, in decimeters.

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "raster/RasterFiles.h"
+
 #include <sys/wait.h>
 #include <algorithm>
 #include <cstdio>
@@ -52,6 +54,19 @@ std::string ListFolder(const std::string& path) {
 
 std::string ExamplePath(const std::string& name) {
   return std::string(ZELMARO_EXAMPLES_DIR) + "/" + name;
+}
+
+std::string VolcanoRasterArguments() {
+  return "--raw " + ExamplePath("volcano.raw") + " --table " + ExamplePath("volcano_tab.txt");
+}
+
+SessionState LoadVolcanoSession() {
+  SessionState session;
+  RasterLoadAnswers answers;
+  answers.rawPath = ExamplePath("volcano.raw");
+  answers.tablePath = ExamplePath("volcano_tab.txt");
+  LoadRaster(session, answers);
+  return session;
 }
 
 int RunCli(const std::string& arguments, std::string* output, std::string* errors) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Grid.h"
+#include "core/SessionState.h"
 
 namespace zelmaro::testing {
 
@@ -28,6 +29,10 @@ std::string ListFolder(const std::string& path);
 
 // The bundled example data set.
 std::string ExamplePath(const std::string& name);
+// "--raw volcano.raw --table volcano_tab.txt" of the bundled example, for the batch tool.
+std::string VolcanoRasterArguments();
+// A session holding the bundled example as the Raster command loads it.
+SessionState LoadVolcanoSession();
 
 // Runs the batch tool with the given arguments; returns its exit code and fills the
 // standard output and error.

@@ -113,6 +113,17 @@ std::string ImageSizeText(int lines, int columns) {
   return Format(" Image Size: %d lines x %d columns  ", lines, columns);
 }
 
+std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
+                                              int shownColumns, int line, int column) {
+  if (shownLines <= 0 || shownColumns <= 0) return std::nullopt;
+  const double dx = (extent.XMax - extent.XMin) / shownColumns;
+  const double dy = (extent.YMax - extent.YMin) / shownLines;
+  const double x = extent.XMin + column * dx;
+  const double y = extent.YMin + (shownLines - line) * dy;
+  if (x >= extent.XMin && y >= extent.YMin) return MapCoordinateText(x, y);
+  return std::string(" ");
+}
+
 StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input) {
   StatusPanelTexts panels;
   const auto clearAll = [&panels] {
@@ -135,13 +146,9 @@ StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInp
     panels[2] = code == kBackgroundCode ? BackgroundText()
                                         : ContourLineText(code, session.AltitudeTable[code]);
   }
-  if (session.GeoReferenced == 1 && input.shownLines > 0 && input.shownColumns > 0) {
-    const MapExtent& e = input.extent;
-    const double dx = (e.XMax - e.XMin) / input.shownColumns;
-    const double dy = (e.YMax - e.YMin) / input.shownLines;
-    const double x = e.XMin + column * dx;
-    const double y = e.YMin + (input.shownLines - line) * dy;
-    panels[1] = x >= e.XMin && y >= e.YMin ? MapCoordinateText(x, y) : std::string(" ");
+  if (session.GeoReferenced == 1) {
+    panels[1] =
+        MapCoordinatePanel(input.extent, input.shownLines, input.shownColumns, line, column);
   }
   if (input.screenColour) panels[3] = ScreenColourText(input.screenColour(column, line));
   panels[4] = ImageSizeText(input.shownLines, input.shownColumns);

@@ -68,6 +68,12 @@ struct MapExtent {
   double YMax = 0.0;
 };
 
+// The map-coordinate panel of a position in a picture of shownLines x shownColumns
+// spanning `extent`: the coordinates, or a single blank left of or below the extent;
+// nothing for a picture without size.
+std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
+                                              int shownColumns, int line, int column);
+
 // What the image window knows when the mouse moves over it.
 struct ImageReadoutInput {
   int x = 0;

@@ -16,6 +16,9 @@
 
 #include "core/Error.h"
 #include "ui/Artwork.h"
+#include "ui/Coordutm.h"
+#include "ui/Deminfo.h"
+#include "ui/DilationInfo.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
 #include "ui/Imageraster.h"
@@ -157,7 +160,7 @@ void TMainForm::BuildMenu() {
   QMenu* selection = AddMenu(vector, "Selection", "Selection");
   AddItem(selection, "SelectTreatment", "Treatment");
   AddItem(selection, "SelectInfo", "Info");
-  AddItem(vector, "SaveSelection", "Save Selection");
+  AddItem(vector, "SaveSelection", "Save Selection", &TMainForm::SaveSelectionClick);
 
   QMenu* pre = AddMenu(nullptr, "PreTreatments", "Pre_Treatments");
   QMenu* skel = AddMenu(pre, "ContourLineSkel", "Contour Line Skel.");
@@ -173,8 +176,8 @@ void TMainForm::BuildMenu() {
 
   QMenu* interpolations = AddMenu(nullptr, "Interpolations", "Interpolations");
   QMenu* dilation = AddMenu(interpolations, "Dilation", "Dilation");
-  AddItem(dilation, "DilTreatment", "Treatment");
-  AddItem(dilation, "DilInfo", "Info");
+  AddItem(dilation, "DilTreatment", "Treatment", &TMainForm::DilTreatmentClick);
+  AddItem(dilation, "DilInfo", "Info", &TMainForm::DilInfoClick);
   QMenu* lineal = AddMenu(interpolations, "Lineal", "Lineal");
   lineal->menuAction()->setCheckable(true);
   lineal->menuAction()->setChecked(true);
@@ -185,9 +188,9 @@ void TMainForm::BuildMenu() {
   QMenu* smoothing = AddMenu(results, "Smoothing", "Smoothing");
   AddItem(smoothing, "SmoothingTreatment", "Treatment");
   AddItem(smoothing, "SmoothingInfo", "Info");
-  AddItem(results, "SaveImage", "Save Image");
-  AddItem(results, "SaveDEM", "Save DEM");
-  AddItem(results, "InfoDEM1", "Info DEM");
+  AddItem(results, "SaveImage", "Save Image", &TMainForm::SaveImageClick);
+  AddItem(results, "SaveDEM", "Save DEM", &TMainForm::SaveDEMClick);
+  AddItem(results, "InfoDEM1", "Info DEM", &TMainForm::InfoDEM1Click);
 
   QMenu* about = AddMenu(nullptr, "About", "About");
   AddItem(about, "Author", "Author", &TMainForm::AuthorClick);
@@ -222,6 +225,7 @@ void TMainForm::BuildToolBar() {
             [this, tool = tool](bool down) { ToolButtonClick(tool, down); });
   }
   connect(Action("ExitSpeedButton"), &QAction::triggered, this, &TMainForm::ExitClick);
+  ConnectDemCommands();
 }
 
 void TMainForm::BuildStatusBar() {
@@ -273,7 +277,7 @@ void TMainForm::CreateForms() {
       {"TDynamicForm", [this] { return DynamicForm = new TDynamicForm(ui_, this); }},
       {"TResultForm",
        [this] {
-         ResultForm = new TResultForm;
+         ResultForm = new TResultForm(Session, *this);
          ResultForm->setWindowIcon(ToolGlyph("DilatSpeedButton"));
          mdiArea_->addSubWindow(ResultForm);
          ResultForm->resize(420, 320);
@@ -284,10 +288,10 @@ void TMainForm::CreateForms() {
       {"TEbarbForm", nullptr},
       {"TSmoothingForm", nullptr},
       {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
-      {"TDEMInfoForm", nullptr},
+      {"TDEMInfoForm", [this] { return DEMInfoForm = new TDEMInfoForm(this); }},
       {"TRuzeInfoForm", nullptr},
-      {"TMorphoMathForm", nullptr},
-      {"TDilationForm", nullptr},
+      {"TMorphoMathForm", [this] { return new TMorphoMathForm(this); }},
+      {"TDilationForm", [this] { return new TDilationForm(this); }},
       {"TSumdxfForm", nullptr},
       {"TDxfFileForm", nullptr},
       {"TProgressForm", [this] { return new TProgressForm(0, this); }},
@@ -302,7 +306,7 @@ void TMainForm::CreateForms() {
       {"TInfoPointForm", nullptr},
       {"TFunnelInfoForm", nullptr},
       {"TSumDxfInfoForm", nullptr},
-      {"TCoordUTMForm", nullptr},
+      {"TCoordUTMForm", [this] { return CoordUTMForm = new TCoordUTMForm(ui_, this); }},
       {"TAuthorForm", [this] { return new TAuthorForm(this); }},
       {"TCopyrigthForm", [this] { return new TCopyrigthForm(this); }},
       {"TEnglishInfoForm", [this] { return new TEnglishInfoForm(this); }},
@@ -319,6 +323,14 @@ void TMainForm::CreateForms() {
   ImageForm->Hooks.zoomDown = [this] { return Action("ZoomSpeedButton")->isChecked(); };
   ImageForm->Hooks.toolDown = [this](EditorTool tool) {
     return Action(ToolButtonName(tool))->isChecked();
+  };
+  ResultForm->Hooks.zoomDown = ImageForm->Hooks.zoomDown;
+  ResultForm->Hooks.pipetteDown = [this] { return Action("PipetteButton")->isChecked(); };
+  ResultForm->Hooks.pipettePicked = [this](int code) { ResultPipettePicked(code); };
+  ResultForm->Hooks.scaleOutFactor = [this] { return DynamicForm->ScaleOutFactor(); };
+  ResultForm->Hooks.imageExtent = [this] { return ImageForm->Extent; };
+  ResultForm->Hooks.imageShownSize = [this] {
+    return std::pair{ImageForm->ShownLines, ImageForm->ShownColumns};
   };
 }
 

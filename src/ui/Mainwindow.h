@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/CommandEnabling.h"
+#include "core/EditorDialogs.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 #include "ui/Imagewindow.h"
@@ -22,6 +23,8 @@ class QMenu;
 namespace zelmaro {
 
 class UserInteraction;
+class TCoordUTMForm;
+class TDEMInfoForm;
 class TDynamicForm;
 class TDynRasterForm;
 class TImageRasterForm;
@@ -50,6 +53,10 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TImageRasterForm* ImageRasterForm = nullptr;
   TDynamicForm* DynamicForm = nullptr;
   TDynRasterForm* DynRasterForm = nullptr;
+  TDEMInfoForm* DEMInfoForm = nullptr;
+  TCoordUTMForm* CoordUTMForm = nullptr;
+  // The drawing value the pipette picks, in either picture window.
+  CLValueModel PipetteValue;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -92,6 +99,22 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SpanishClick();
   void ExitClick();
 
+  // The DEM: interpolation, display, saves and information.
+  void DilTreatmentClick();
+  void DilatSpeedButtonClick();
+  void DilInfoClick();
+  // Shades DemGrid and shows it in the result window.
+  void ShowDem();
+  void InfoDEM1Click();
+  void SaveImageClick();
+  void SaveShadowSpeedButtonClick();
+  void SaveDEMClick();
+  void SaveDEMSpeedButtonClick();
+  void SaveSelectionClick();
+  void SaveContLineSpeedButtonClick();
+  // A pipette click on the result window picked this contour code.
+  void ResultPipettePicked(int code);
+
  private:
   enum class CommandOrigin { Menu, Button };
 
@@ -107,6 +130,11 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
+  void RunDilation();
+  void ConnectDemCommands();
+  void SaveShadedImageCommand();
+  void SaveDemCommand();
+  void SaveContourImageCommand();
 
   UserInteraction& ui_;
   std::string defaultFolder_;

@@ -124,21 +124,26 @@ std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shown
   return std::string(" ");
 }
 
-StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input) {
+StatusPanelTexts ClearedPanels() {
   StatusPanelTexts panels;
-  const auto clearAll = [&panels] {
-    for (auto& panel : panels) panel = std::string();
-    return panels;
-  };
-  if (!input.hasPicture) return clearAll();
-  const double scale = DisplayScaleDouble(input.zoomFactor);
-  const int column = static_cast<int>(input.x / scale);
-  const int line = static_cast<int>(input.y / scale);
+  for (auto& panel : panels) panel = std::string();
+  return panels;
+}
+
+PictureCell CellUnderPointer(int x, int y, int zoomFactor) {
+  const double scale = DisplayScaleDouble(zoomFactor);
+  return {static_cast<int>(y / scale), static_cast<int>(x / scale)};
+}
+
+StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input) {
+  if (!input.hasPicture) return ClearedPanels();
+  const auto [line, column] = CellUnderPointer(input.x, input.y, input.zoomFactor);
   // The last picture built may be larger than the one on screen: both bound the read.
   if (column < 0 || line < 0 || column >= session.ImageColumns || line >= session.ImageLines ||
       column >= input.pictureColumns || line >= input.pictureLines) {
-    return clearAll();
+    return ClearedPanels();
   }
+  StatusPanelTexts panels;
   panels[0] = LineColumnText(line, column);
   const ByteGrid& codes = session.ContourImage;
   if (session.EditableImage == 1 && line < codes.Lines() && column < codes.Columns()) {

@@ -17,18 +17,12 @@ std::string SelectedValueText(int value) {
 }
 
 StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutInput& input) {
-  StatusPanelTexts panels;
-  const auto clearAll = [&panels] {
-    for (auto& panel : panels) panel = std::string();
-    return panels;
-  };
-  if (!input.hasPicture) return clearAll();
-  const double scale = DisplayScaleDouble(input.zoomFactor);
-  const int column = static_cast<int>(input.x / scale);
-  const int line = static_cast<int>(input.y / scale);
+  if (!input.hasPicture) return ClearedPanels();
+  const auto [line, column] = CellUnderPointer(input.x, input.y, input.zoomFactor);
   if (column < 0 || line < 0 || column >= session.WorkColumns || line >= session.WorkLines) {
-    return clearAll();
+    return ClearedPanels();
   }
+  StatusPanelTexts panels;
   panels[0] = LineColumnText(line, column);
   const IntGrid& dem = session.DemGrid;
   // A factor of 0 would mean no unit was ever chosen, and no DEM can exist then.

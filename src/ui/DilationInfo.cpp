@@ -74,18 +74,18 @@ void DrawDilationRow(QPainter& painter, int top, const QString& title, bool squa
   DrawCells(painter, 130, gridTop, 7, kCell,
             [](int line, int column) { return line == 3 && column == 3 ? kSeed : QColor(); });
   painter.drawText(QRect(130, gridTop + kCell * 7 + 4, kCell * 7, 16), Qt::AlignCenter, "pixel");
-  DrawArrow(painter, QPointF(272, gridTop + kCell * 3.5), QPointF(330, gridTop + kCell * 3.5));
+  DrawArrow(painter, QPointF(268, gridTop + kCell * 3.5), QPointF(365, gridTop + kCell * 3.5));
   painter.setPen(kInk);
   painter.setFont(QFont("Sans", 9, QFont::Bold));
-  painter.drawText(QRect(262, gridTop + kCell * 3.5 - 26, 80, 16), Qt::AlignCenter,
+  painter.drawText(QRect(262, gridTop + kCell * 3.5 - 26, 110, 16), Qt::AlignCenter,
                    square ? "8-connected" : "4-connected");
   // The dilated pixel.
-  DrawCells(painter, 345, gridTop, 7, kCell, [&](int line, int column) {
+  DrawCells(painter, 375, gridTop, 7, kCell, [&](int line, int column) {
     if (line == 3 && column == 3) return kSeed;
     return inElement(line - 3, column - 3) ? kGrown : QColor();
   });
   painter.setFont(QFont("Sans", 9));
-  painter.drawText(QRect(345, gridTop + kCell * 7 + 4, kCell * 7, 16), Qt::AlignCenter, "dilated");
+  painter.drawText(QRect(375, gridTop + kCell * 7 + 4, kCell * 7, 16), Qt::AlignCenter, "dilated");
 }
 
 }  // namespace

@@ -46,12 +46,8 @@ void TImageForm::RecentreAfterZoom() {
   KeepZoom = 0;
   const float scale = DisplayScale(ZoomFactor);
   UpdateScrollRanges();
-  const int halfWidth = HalfExtent(width(), scale);
-  const int halfHeight = HalfExtent(height(), scale);
-  lastZoomSource_ = ZoomSourceRect(ZoomCenterColumn, ZoomCenterLine, halfWidth, halfHeight,
-                                   ShownColumns, ShownLines);
-  horizontal_->setValue(static_cast<int>(static_cast<float>(lastZoomSource_.left) * scale));
-  vertical_->setValue(static_cast<int>(static_cast<float>(lastZoomSource_.top) * scale));
+  lastZoomSource_ = ScrollToZoomCentre({nullptr, horizontal_, vertical_}, *this, scale,
+                                       ZoomCenterColumn, ZoomCenterLine, ShownColumns, ShownLines);
   paintBox_->update();
 }
 
@@ -100,18 +96,11 @@ void TImageForm::PaintBoxMouseMove(int x, int y) {
   input.screenColour = [this](int column, int line) {
     return ScreenColour(ScreenBitmap, column, line);
   };
-  const StatusPanelTexts panels = ImageReadout(session_, input);
-  for (int panel = 0; panel < static_cast<int>(panels.size()); ++panel) {
-    if (panels[panel]) status_.SetPanelText(panel, *panels[panel]);
-  }
+  ShowPanelTexts(status_, ImageReadout(session_, input));
 }
 
 void TImageForm::closeEvent(QCloseEvent* event) {
-  // The window stays for the whole run; closing it only lets go of the picture.
-  ScreenBitmap = QImage();
-  paintBox_->update();
-  event->ignore();
-  showMinimized();
+  ReleasePictureOnClose(*this, ScreenBitmap, *paintBox_, *event);
 }
 
 }  // namespace zelmaro

@@ -1,7 +1,11 @@
 #include "ui/PaintBox.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
+#include <QMdiSubWindow>
 #include <algorithm>
+
+#include "ui/StatusPanels.h"
 
 namespace zelmaro {
 
@@ -72,6 +76,30 @@ void SetScrollRanges(const PictureSurface& surface, const QWidget& paintBox, int
   surface.vertical->setSingleStep(std::max(1, static_cast<int>(scale)));
   surface.horizontal->setRange(0, std::max(0, width - paintBox.width()));
   surface.vertical->setRange(0, std::max(0, height - paintBox.height()));
+}
+
+PictureRect ScrollToZoomCentre(const PictureSurface& surface, const QWidget& window, float scale,
+                               int centerColumn, int centerLine, int columns, int lines) {
+  const PictureRect source =
+      ZoomSourceRect(centerColumn, centerLine, HalfExtent(window.width(), scale),
+                     HalfExtent(window.height(), scale), columns, lines);
+  surface.horizontal->setValue(static_cast<int>(static_cast<float>(source.left) * scale));
+  surface.vertical->setValue(static_cast<int>(static_cast<float>(source.top) * scale));
+  return source;
+}
+
+void ShowPanelTexts(StatusPanels& status, const StatusPanelTexts& panels) {
+  for (int panel = 0; panel < static_cast<int>(panels.size()); ++panel) {
+    if (panels[panel]) status.SetPanelText(panel, *panels[panel]);
+  }
+}
+
+void ReleasePictureOnClose(QMdiSubWindow& window, QImage& picture, QWidget& paintBox,
+                           QCloseEvent& event) {
+  picture = QImage();
+  paintBox.update();
+  event.ignore();
+  window.showMinimized();
 }
 
 }  // namespace zelmaro

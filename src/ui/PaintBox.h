@@ -9,7 +9,12 @@
 
 #include "core/ImageViewMath.h"
 
+class QCloseEvent;
+class QMdiSubWindow;
+
 namespace zelmaro {
+
+class StatusPanels;
 
 std::optional<ClickButton> ToClickButton(Qt::MouseButton button);
 
@@ -63,6 +68,18 @@ struct PictureSurface {
   QScrollBar* vertical = nullptr;
 };
 PictureSurface BuildPictureSurface(QWidget* owner, QWidget* paintBox);
+
+// Scrolls so that the part of a picture of lines x columns around a zoom centre shows
+// in `window` at `scale`; returns that part, in picture pixels.
+PictureRect ScrollToZoomCentre(const PictureSurface& surface, const QWidget& window, float scale,
+                               int centerColumn, int centerLine, int columns, int lines);
+
+// Writes the panels that have a text into the status bar.
+void ShowPanelTexts(StatusPanels& status, const StatusPanelTexts& panels);
+
+// Closing a picture window only lets go of its picture: the window stays for the run.
+void ReleasePictureOnClose(QMdiSubWindow& window, QImage& picture, QWidget& paintBox,
+                           QCloseEvent& event);
 
 // Scroll ranges for a picture of lines x columns at `scale` in a paint box.
 void SetScrollRanges(const PictureSurface& surface, const QWidget& paintBox, int lines, int columns,

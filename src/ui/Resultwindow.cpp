@@ -46,10 +46,8 @@ void TResultForm::UpdateScrollRanges() {
 void TResultForm::RecentreAfterZoom() {
   const float scale = DisplayScale(ZoomFactor);
   UpdateScrollRanges();
-  lastZoomSource_ = ZoomSourceRect(ZoomCenterColumn, ZoomCenterLine, HalfExtent(width(), scale),
-                                   HalfExtent(height(), scale), ShownColumns, ShownLines);
-  horizontal_->setValue(static_cast<int>(static_cast<float>(lastZoomSource_.left) * scale));
-  vertical_->setValue(static_cast<int>(static_cast<float>(lastZoomSource_.top) * scale));
+  lastZoomSource_ = ScrollToZoomCentre({nullptr, horizontal_, vertical_}, *this, scale,
+                                       ZoomCenterColumn, ZoomCenterLine, ShownColumns, ShownLines);
   paintBox_->update();
 }
 
@@ -104,18 +102,11 @@ void TResultForm::PaintBoxMouseMove(int x, int y) {
   input.screenColour = [this](int column, int line) {
     return ScreenColour(ScreenBitmap, column, line);
   };
-  const StatusPanelTexts panels = ResultReadout(session_, input);
-  for (int panel = 0; panel < static_cast<int>(panels.size()); ++panel) {
-    if (panels[panel]) status_.SetPanelText(panel, *panels[panel]);
-  }
+  ShowPanelTexts(status_, ResultReadout(session_, input));
 }
 
 void TResultForm::closeEvent(QCloseEvent* event) {
-  // The window stays for the whole run; closing it only lets go of the picture.
-  ScreenBitmap = QImage();
-  paintBox_->update();
-  event->ignore();
-  showMinimized();
+  ReleasePictureOnClose(*this, ScreenBitmap, *paintBox_, *event);
 }
 
 }  // namespace zelmaro

@@ -183,10 +183,15 @@ int main(int argc, char** argv) {
   std::vector<int> sides;
   for (int k = 1; k < argc; ++k) sides.push_back(std::atoi(argv[k]));
   if (sides.empty()) sides = {1000, 2000, 4000};
-  const int levelCounts[] = {20, 100};
+
   std::printf("%-8s %13s %6s %8s %8s %10s %8s %9s %7s %13s\n", "version", "size", "levels",
               "wall s", "cpu s", "cells/s", "cpu ns/c", "peak MiB", "B/cell", "DemMin..Max");
   for (const int side : sides) {
+    // The same map drawn with 20 and with 100 levels, and with as many levels as keep the
+    // gaps between lines as wide in cells as with 25 levels at 1000 x 1000.
+    std::vector<int> levelCounts{20, std::clamp(25 * side / 1000, 20, 100), 100};
+    std::sort(levelCounts.begin(), levelCounts.end());
+    levelCounts.erase(std::unique(levelCounts.begin(), levelCounts.end()), levelCounts.end());
     for (const int levels : levelCounts) {
       PrintRow("fast", side, levels, InChild(RunFast, side, levels));
       if (side > kLargestLiteralSide) {

@@ -12,15 +12,16 @@
 namespace zelmaro {
 namespace {
 
-// Cells are numbered in 32 bits to keep the lists small.
-constexpr std::size_t kMostCells = std::numeric_limits<std::uint32_t>::max();
+// Cells are numbered in 32 bits to keep the lists small, and a layer, at most the
+// number of cells, fits in 30 bits.
+constexpr std::size_t kMostCells = std::size_t{1} << 30;
 
 // The zones are kept with a one-cell frame around the grid so that the inner loops need
 // no bounds tests. No altitude is below the frame, so it never stands on the higher side
 // of a limit, and its layer is below every real one, so it never grows.
 constexpr std::int32_t kFrame = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t kFrameLayer = -1;
-constexpr std::int32_t kUnreached = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kUnreached = (1 << 30) - 1;
 
 // The zones of a dilation step, kept from one step to the next.
 //
@@ -37,10 +38,12 @@ constexpr std::int32_t kUnreached = std::numeric_limits<std::int32_t>::max();
 // their neighbours can receive a limit. So a step costs what changed, not the grid:
 // the last steps of a large image often fill a handful of cells each.
 class ZoneGrowth {
-  // Zone and layer side by side: every visit reads both.
+  // Zone, layer and the mark of the cells grown again in this step side by side: every
+  // visit reads them together.
   struct ZoneCell {
     std::int32_t zone;
-    std::int32_t layer;
+    std::int32_t layer : 31;
+    std::uint32_t changed : 1;
   };
 
  public:
@@ -48,8 +51,7 @@ class ZoneGrowth {
       : lines_(lines),
         columns_(columns),
         stride_(static_cast<std::size_t>(columns) + 2),
-        cells_((static_cast<std::size_t>(lines) + 2) * stride_, ZoneCell{kFrame, kFrameLayer}),
-        changed_(cells_.size(), 0) {
+        cells_((static_cast<std::size_t>(lines) + 2) * stride_, ZoneCell{kFrame, kFrameLayer, 0}) {
     const auto s = static_cast<std::ptrdiff_t>(stride_);
     cross_ = {-s, -1, 1, s};
     diagonals_ = {-s - 1, -s + 1, s - 1, s + 1};
@@ -71,8 +73,9 @@ class ZoneGrowth {
   }
   bool Empty(std::uint32_t cell) const { return cells_[cell].layer > 0; }
   void MarkChanged(std::uint32_t cell) {
-    changed_[cell] = 1;
+    cells_[cell].changed = 1;
     cells_[cell].layer = kUnreached;
+    cells_[cell].zone = NoAltitude;
     changedCells_.push_back(cell);
   }
   // Visits the changed cells in any order: from their list when they are few, in scan
@@ -83,12 +86,13 @@ class ZoneGrowth {
       for (const std::uint32_t cell : changedCells_) visit(cell);
       return;
     }
-    for (std::uint32_t cell = 0; cell < changed_.size(); ++cell) {
-      if (changed_[cell] != 0) visit(cell);
+    for (std::uint32_t cell = 0; cell < cells_.size(); ++cell) {
+      if (cells_[cell].changed != 0) visit(cell);
     }
   }
   void MarkCellsNearTheFills();
-  void GrowChangedCells();
+  void ProposeFromUnchangedCells();
+  void SettleLayers();
   void Propose(std::uint32_t cell, std::int32_t layer, std::int32_t zone) {
     if (layer < cells_[cell].layer) {
       cells_[cell].layer = layer;
@@ -109,7 +113,6 @@ class ZoneGrowth {
   std::array<std::ptrdiff_t, 4> diagonals_;
   std::array<std::ptrdiff_t, 8> window_;
   std::vector<ZoneCell> cells_;
-  std::vector<std::uint8_t> changed_;
   std::vector<std::uint32_t> changedCells_;
   // The cells filled by the last step.
   std::vector<std::uint32_t> fills_;
@@ -128,7 +131,21 @@ int ZoneGrowth::FirstStep(IntGrid& dem) {
       if (demLine[column] == NoAltitude) MarkChanged(cell);
     }
   }
-  GrowChangedCells();
+  // Every cell with an altitude is unchanged here, and most cells have none: the few
+  // with one make their proposals themselves.
+  for (int line = 0; line < lines_; ++line) {
+    for (std::uint32_t cell = At(line, 0), end = cell + columns_; cell < end; ++cell) {
+      if (cells_[cell].changed != 0) continue;
+      const std::int32_t zone = cells_[cell].zone;
+      for (const std::ptrdiff_t offset : cross_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 1, zone);
+      }
+      for (const std::ptrdiff_t offset : diagonals_) {
+        if (cells_[cell + offset].changed != 0) Propose(cell + offset, 2, zone);
+      }
+    }
+  }
+  SettleLayers();
   return ExtractLimits(dem);
 }
 
@@ -136,7 +153,8 @@ int ZoneGrowth::NextStep(IntGrid& dem) {
   for (const std::uint32_t cell : fills_) cells_[cell].zone = DemCell(dem, cell);
   changedCells_.clear();
   MarkCellsNearTheFills();
-  GrowChangedCells();
+  ProposeFromUnchangedCells();
+  SettleLayers();
   return ExtractLimits(dem);
 }
 
@@ -147,7 +165,7 @@ int ZoneGrowth::NextStep(IntGrid& dem) {
 // then it had layer 1 or is itself beside a fill.
 void ZoneGrowth::MarkCellsNearTheFills() {
   const auto reachable = [this](std::uint32_t cell, std::int32_t layer) {
-    return changed_[cell] == 0 && cells_[cell].layer >= layer;
+    return cells_[cell].changed == 0 && cells_[cell].layer >= layer;
   };
   for (const std::uint32_t fill : fills_) {
     for (const std::ptrdiff_t offset : cross_) {
@@ -168,25 +186,27 @@ void ZoneGrowth::MarkCellsNearTheFills() {
   }
 }
 
-// Layers and zones of the changed cells: first what their unchanged neighbours propose,
-// then, layer by layer, what the settled changed cells propose to the others.
-void ZoneGrowth::GrowChangedCells() {
-  for (const std::uint32_t cell : changedCells_) cells_[cell].zone = NoAltitude;
+// What the unchanged neighbours of the changed cells propose to them.
+void ZoneGrowth::ProposeFromUnchangedCells() {
   ForEachChangedCell([this](std::uint32_t cell) {
     for (const std::ptrdiff_t offset : cross_) {
       const std::uint32_t neighbour = cell + offset;
-      if (changed_[neighbour] == 0 && cells_[neighbour].layer >= 0) {
+      if (cells_[neighbour].changed == 0 && cells_[neighbour].layer >= 0) {
         Propose(cell, cells_[neighbour].layer + 1, cells_[neighbour].zone);
       }
     }
     for (const std::ptrdiff_t offset : diagonals_) {
       const std::uint32_t neighbour = cell + offset;
-      if (changed_[neighbour] == 0 && cells_[neighbour].layer >= 0) {
+      if (cells_[neighbour].changed == 0 && cells_[neighbour].layer >= 0) {
         Propose(cell, cells_[neighbour].layer == 0 ? 2 : cells_[neighbour].layer + 1,
                 cells_[neighbour].zone);
       }
     }
   });
+}
+
+// Layer by layer, what the settled changed cells propose to the others.
+void ZoneGrowth::SettleLayers() {
   for (std::size_t layer = 1; layer < byLayer_.size(); ++layer) {
     // Proposals go to later layers only, so this layer's list does not grow meanwhile.
     for (std::size_t k = 0; k < byLayer_[layer].size(); ++k) {
@@ -240,10 +260,10 @@ int ZoneGrowth::ExtractLimits(IntGrid& dem) {
     ExtractLimit(dem, cell);
     // A changed neighbour has its own turn.
     for (const std::ptrdiff_t offset : cross_) {
-      if (changed_[cell + offset] == 0) ExtractLimit(dem, cell + offset);
+      if (cells_[cell + offset].changed == 0) ExtractLimit(dem, cell + offset);
     }
   });
-  for (const std::uint32_t cell : changedCells_) changed_[cell] = 0;
+  for (const std::uint32_t cell : changedCells_) cells_[cell].changed = 0;
   return static_cast<int>(fills_.size());
 }
 

@@ -1,0 +1,12 @@
+#include "core/SmoothingModel.h"
+
+#include "core/NumberText.h"
+
+namespace zelmaro {
+
+void SmoothingModel::RangeEditChange(std::string_view text) {
+  RangeText = std::string(text);
+  Range = ReadLeadingInteger(text);
+}
+
+}  // namespace zelmaro

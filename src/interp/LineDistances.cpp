@@ -1,0 +1,168 @@
+#include "interp/LineDistances.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zelmaro {
+
+void LineEnvelope::Run(const std::int32_t* vertical, int width, std::int32_t none,
+                       std::int64_t* squared, int* nearestColumn) {
+  parabolaColumn_.resize(width);
+  boundaryNumerator_.resize(width + 1);
+  boundaryDenominator_.resize(width + 1);
+  const auto height2 = [vertical](int c) {
+    return static_cast<std::int64_t>(vertical[c]) * vertical[c];
+  };
+  // The parabolas of columns c' and c cross at (f(c) - f(c')) / (2 (c - c')), kept as an
+  // exact fraction with a positive denominator; the first parabola starts at minus
+  // infinity (denominator 0).
+  int count = 0;
+  for (int c = 0; c < width; ++c) {
+    if (vertical[c] >= none) continue;
+    const std::int64_t f = height2(c) + static_cast<std::int64_t>(c) * c;
+    std::int64_t numerator = -1;
+    std::int64_t denominator = 0;
+    while (count > 0) {
+      const int previous = parabolaColumn_[count - 1];
+      numerator = f - height2(previous) - static_cast<std::int64_t>(previous) * previous;
+      denominator = 2 * static_cast<std::int64_t>(c - previous);
+      const std::int64_t startDenominator = boundaryDenominator_[count - 1];
+      // Keep the previous parabola when the crossing lies after its start.
+      if (startDenominator == 0 ||
+          numerator * startDenominator > boundaryNumerator_[count - 1] * denominator) {
+        break;
+      }
+      --count;
+      numerator = -1;
+      denominator = 0;
+    }
+    parabolaColumn_[count] = c;
+    boundaryNumerator_[count] = numerator;
+    boundaryDenominator_[count] = denominator;
+    ++count;
+  }
+  if (count == 0) {
+    std::fill(squared, squared + width, -1);
+    return;
+  }
+  int k = 0;
+  for (int c = 0; c < width; ++c) {
+    while (k + 1 < count && boundaryNumerator_[k + 1] < c * boundaryDenominator_[k + 1]) ++k;
+    const int column = parabolaColumn_[k];
+    const std::int64_t dc = c - column;
+    squared[c] = dc * dc + height2(column);
+    if (nearestColumn) nearestColumn[c] = column;
+  }
+}
+
+namespace {
+constexpr std::size_t kLeafSize = 8;
+
+std::int64_t SquaredDistance(int line1, int column1, int line2, int column2) {
+  const std::int64_t dl = line1 - line2;
+  const std::int64_t dc = column1 - column2;
+  return dl * dl + dc * dc;
+}
+}  // namespace
+
+void PixelTree::Build(const std::uint32_t* pixels, std::size_t pixelCount, int columns) {
+  points_.resize(pixelCount);
+  for (std::size_t p = 0; p < pixelCount; ++p) {
+    points_[p] =
+        Point{static_cast<int>(pixels[p] / columns), static_cast<int>(pixels[p] % columns)};
+  }
+  Split(0, points_.size(), 0);
+}
+
+// Median splits, by line and by column in turn.
+void PixelTree::Split(std::size_t first, std::size_t last, int depth) {
+  if (last - first <= kLeafSize) return;
+  const std::size_t middle = first + (last - first) / 2;
+  const auto byAxis = [depth](const Point& a, const Point& b) {
+    return depth % 2 == 0 ? a.line < b.line : a.column < b.column;
+  };
+  std::nth_element(points_.begin() + first, points_.begin() + middle, points_.begin() + last,
+                   byAxis);
+  Split(first, middle, depth + 1);
+  Split(middle + 1, last, depth + 1);
+}
+
+std::int64_t PixelTree::NearestSquared(int line, int column, std::int64_t bound) const {
+  if (points_.empty()) return -1;
+  std::int64_t best = bound;
+  Search(0, points_.size(), 0, line, column, best);
+  return best;
+}
+
+void PixelTree::Search(std::size_t first, std::size_t last, int depth, int line, int column,
+                       std::int64_t& best) const {
+  if (last - first <= kLeafSize) {
+    for (std::size_t p = first; p < last; ++p) {
+      best = std::min(best, SquaredDistance(line, column, points_[p].line, points_[p].column));
+    }
+    return;
+  }
+  const std::size_t middle = first + (last - first) / 2;
+  const Point& split = points_[middle];
+  best = std::min(best, SquaredDistance(line, column, split.line, split.column));
+  const std::int64_t offset = depth % 2 == 0 ? line - split.line : column - split.column;
+  // The side of the query first; the other only if it could hold a nearer pixel.
+  if (offset < 0) {
+    Search(first, middle, depth + 1, line, column, best);
+    if (offset * offset < best) Search(middle + 1, last, depth + 1, line, column, best);
+  } else {
+    Search(middle + 1, last, depth + 1, line, column, best);
+    if (offset * offset < best) Search(first, middle, depth + 1, line, column, best);
+  }
+}
+
+void GridDistanceTransform::Compute(const std::vector<std::uint8_t>& isPixel) {
+  const std::size_t cellCount = static_cast<std::size_t>(lines_) * columns_;
+  // The nearest marked line of every column, from above, then corrected from below.
+  nearestLine_.resize(cellCount);
+  for (int line = 0; line < lines_; ++line) {
+    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
+    for (int column = 0; column < columns_; ++column) {
+      nearestLine_[offset + column] = isPixel[offset + column] ? line
+                                      : line > 0 ? nearestLine_[offset - columns_ + column]
+                                                 : -1;
+    }
+  }
+  std::vector<std::int32_t>& below = vertical_;
+  below.assign(columns_, -1);
+  for (int line = lines_ - 1; line >= 0; --line) {
+    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
+    for (int column = 0; column < columns_; ++column) {
+      if (isPixel[offset + column]) {
+        below[column] = line;
+        continue;
+      }
+      const std::int32_t above = nearestLine_[offset + column];
+      if (below[column] >= 0 && (above < 0 || below[column] - line < line - above)) {
+        nearestLine_[offset + column] = below[column];
+      }
+    }
+  }
+  squared_.resize(cellCount);
+  nearest_.resize(cellCount);
+  nearestColumn_.resize(columns_);
+  std::vector<std::int32_t> rowDistance(columns_);
+  const std::int32_t none = std::numeric_limits<std::int32_t>::max();
+  for (int line = 0; line < lines_; ++line) {
+    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
+    for (int column = 0; column < columns_; ++column) {
+      const std::int32_t nearestLine = nearestLine_[offset + column];
+      rowDistance[column] = nearestLine < 0 ? none : std::abs(line - nearestLine);
+    }
+    envelope_.Run(rowDistance.data(), columns_, none, &squared_[offset], nearestColumn_.data());
+    if (squared_[offset] < 0) continue;
+    for (int column = 0; column < columns_; ++column) {
+      const int pixelColumn = nearestColumn_[column];
+      nearest_[offset + column] = static_cast<std::uint32_t>(
+          static_cast<std::size_t>(nearestLine_[offset + pixelColumn]) * columns_ + pixelColumn);
+    }
+  }
+}
+
+}  // namespace zelmaro

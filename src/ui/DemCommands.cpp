@@ -22,6 +22,8 @@ void TMainForm::ConnectDemCommands() {
       {"SaveShadowSpeedButton", &TMainForm::SaveShadowSpeedButtonClick},
       {"SaveDEMSpeedButton", &TMainForm::SaveDEMSpeedButtonClick},
       {"SaveContLineSpeedButton", &TMainForm::SaveContLineSpeedButtonClick},
+      {"SuavSpeedButton", &TMainForm::SuavSpeedButtonClick},
+      {"RuzeSpeedButton", &TMainForm::RuzeSpeedButtonClick},
   };
   for (const auto& [name, handler] : buttons) {
     connect(Action(name), &QAction::triggered, this, handler);

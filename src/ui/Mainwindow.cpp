@@ -24,9 +24,11 @@
 #include "ui/Imageraster.h"
 #include "ui/Imagesize.h"
 #include "ui/InfoForms.h"
+#include "ui/Mielinfo.h"
 #include "ui/Presentation.h"
 #include "ui/Progress.h"
 #include "ui/Resultwindow.h"
+#include "ui/Smoothing.h"
 #include "ui/UserInteraction.h"
 
 namespace zelmaro {
@@ -181,12 +183,12 @@ void TMainForm::BuildMenu() {
   QMenu* lineal = AddMenu(interpolations, "Lineal", "Lineal");
   lineal->menuAction()->setCheckable(true);
   lineal->menuAction()->setChecked(true);
-  AddItem(lineal, "LinInterpTreatment", "Treatment");
-  AddItem(lineal, "LinInterpInfo", "Info");
+  AddItem(lineal, "LinInterpTreatment", "Treatment", &TMainForm::LinInterpTreatmentClick);
+  AddItem(lineal, "LinInterpInfo", "Info", &TMainForm::LinInterpInfoClick);
 
   QMenu* results = AddMenu(nullptr, "Results", "Results");
   QMenu* smoothing = AddMenu(results, "Smoothing", "Smoothing");
-  AddItem(smoothing, "SmoothingTreatment", "Treatment");
+  AddItem(smoothing, "SmoothingTreatment", "Treatment", &TMainForm::SmoothingTreatmentClick);
   AddItem(smoothing, "SmoothingInfo", "Info");
   AddItem(results, "SaveImage", "Save Image", &TMainForm::SaveImageClick);
   AddItem(results, "SaveDEM", "Save DEM", &TMainForm::SaveDEMClick);
@@ -286,10 +288,10 @@ void TMainForm::CreateForms() {
        }},
       {"TBreakForm", nullptr},
       {"TEbarbForm", nullptr},
-      {"TSmoothingForm", nullptr},
+      {"TSmoothingForm", [this] { return SmoothingForm = new TSmoothingForm(this); }},
       {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
       {"TDEMInfoForm", [this] { return DEMInfoForm = new TDEMInfoForm(this); }},
-      {"TRuzeInfoForm", nullptr},
+      {"TRuzeInfoForm", [this] { return new TRuzeInfoForm(this); }},
       {"TMorphoMathForm", [this] { return new TMorphoMathForm(this); }},
       {"TDilationForm", [this] { return new TDilationForm(this); }},
       {"TSumdxfForm", nullptr},

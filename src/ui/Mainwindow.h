@@ -27,6 +27,7 @@ class TCoordUTMForm;
 class TDEMInfoForm;
 class TDynamicForm;
 class TDynRasterForm;
+class TSmoothingForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TProgressForm;
@@ -55,6 +56,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TDynRasterForm* DynRasterForm = nullptr;
   TDEMInfoForm* DEMInfoForm = nullptr;
   TCoordUTMForm* CoordUTMForm = nullptr;
+  TSmoothingForm* SmoothingForm = nullptr;
   // The drawing value the pipette picks, in either picture window.
   CLValueModel PipetteValue;
 
@@ -114,6 +116,11 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveContLineSpeedButtonClick();
   // A pipette click on the result window picked this contour code.
   void ResultPipettePicked(int code);
+  void SmoothingTreatmentClick();
+  void SuavSpeedButtonClick();
+  void LinInterpTreatmentClick();
+  void RuzeSpeedButtonClick();
+  void LinInterpInfoClick();
 
  private:
   enum class CommandOrigin { Menu, Button };
@@ -135,6 +142,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveShadedImageCommand();
   void SaveDemCommand();
   void SaveContourImageCommand();
+  void RunSmoothing();
+  void RunLinear(EnablingEvent finished);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

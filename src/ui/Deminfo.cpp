@@ -9,30 +9,21 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
+
 namespace zelmaro {
-namespace {
-
-QLineEdit* ShownValue(const char* name, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setReadOnly(true);
-  return edit;
-}
-
-}  // namespace
-
 TDEMInfoForm::TDEMInfoForm(QWidget* parent) : QDialog(parent) {
   setObjectName("TDEMInfoForm");
   setWindowTitle(" DEMInfoForm");
 
   auto* parameters = new QGroupBox("DEM Parameters", this);
   auto* values = new QFormLayout(parameters);
-  LigEdit = ShownValue("LigEdit", parameters);
-  ColEdit = ShownValue("ColEdit", parameters);
-  MinEdit = ShownValue("MinEdit", parameters);
-  MaxEdit = ShownValue("MaxEdit", parameters);
-  PixEdit = ShownValue("PixEdit", parameters);
-  ScaleEdit = ShownValue("ScaleEdit", parameters);
+  LigEdit = MakeShownValue("LigEdit", parameters);
+  ColEdit = MakeShownValue("ColEdit", parameters);
+  MinEdit = MakeShownValue("MinEdit", parameters);
+  MaxEdit = MakeShownValue("MaxEdit", parameters);
+  PixEdit = MakeShownValue("PixEdit", parameters);
+  ScaleEdit = MakeShownValue("ScaleEdit", parameters);
   values->addRow("Nb of Lines", LigEdit);
   values->addRow("Nb of Columns", ColEdit);
   values->addRow("Altitude Minimum", MinEdit);
@@ -40,10 +31,7 @@ TDEMInfoForm::TDEMInfoForm(QWidget* parent) : QDialog(parent) {
   values->addRow("Pixel Size (in meters)", PixEdit);
   values->addRow(new QLabel("Dynamic scale in:", parameters));
   values->addRow(ScaleEdit);
-  BitBtn1 = new QPushButton("OK", parameters);
-  BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  BitBtn1 = MakeOkButton(*this, parameters);
   values->addRow(BitBtn1);
 
   auto* quickLook = new QGroupBox("DEM (Quick Look)", this);

@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "ui/DialogParts.h"
+
 namespace zelmaro {
 namespace {
 
@@ -167,10 +169,7 @@ PictureInfoForm::PictureInfoForm(const char* objectName, const QPixmap& picture,
   label->setObjectName("Image1");
   label->setPixmap(picture_);
   layout->addWidget(label);
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  QPushButton* ok = MakeOkButton(*this, this);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "ui/DialogParts.h"
+
 namespace zelmaro {
 namespace {
 
@@ -59,7 +61,7 @@ void DrawDistance(QPainter& painter, QPointF from, QPointF to, const QString& la
 
 // One point A_p between the lines, with its distances and their feet A_i and A_s.
 void DrawPoint(QPainter& painter, const QPainterPath& lower, const QPainterPath& upper,
-               QPointF point, bool showWholeDistance) {
+               QPointF point, bool showWholeDistance, QPointF labelOffset) {
   const QPointF foot = NearestOn(lower, point);
   const QPointF head = NearestOn(upper, point);
   DrawDistance(painter, point, foot, "d_i");
@@ -71,7 +73,7 @@ void DrawPoint(QPainter& painter, const QPainterPath& lower, const QPainterPath&
     painter.drawLine(foot + side, head + side);
     painter.drawText((foot + head) / 2.0 + side + QPointF(-14, 4), "d");
   }
-  DrawDot(painter, point, kInk, "A_p", QPointF(8, -6));
+  DrawDot(painter, point, kInk, "A_p", labelOffset);
   DrawDot(painter, foot, kLower, "A_i", QPointF(6, 16));
   DrawDot(painter, head, kUpper, "A_s", QPointF(6, -8));
 }
@@ -98,8 +100,8 @@ QPixmap LinearLevelPicture() {
   painter.drawText(QPointF(kWidth - 70, 238), "1000");
 
   painter.setFont(QFont("Sans", 9, QFont::Bold));
-  DrawPoint(painter, lower, upper, QPointF(150, 150), true);
-  DrawPoint(painter, lower, upper, QPointF(350, 115), false);
+  DrawPoint(painter, lower, upper, QPointF(150, 150), true, QPointF(8, -6));
+  DrawPoint(painter, lower, upper, QPointF(370, 160), false, QPointF(-36, 4));
   return pixmap;
 }
 
@@ -135,10 +137,7 @@ TRuzeInfoForm::TRuzeInfoForm(QWidget* parent)
   formula->setPixmap(formulaPicture_);
   groupLayout->addWidget(formula);
 
-  auto* ok = new QPushButton("OK", this);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  QPushButton* ok = MakeOkButton(*this, this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(ok, 0, Qt::AlignHCenter);

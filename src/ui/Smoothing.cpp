@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
+
 namespace zelmaro {
 
 TSmoothingForm::TSmoothingForm(QWidget* parent) : QDialog(parent) {
@@ -25,10 +27,7 @@ TSmoothingForm::TSmoothingForm(QWidget* parent) : QDialog(parent) {
   connect(RangeEdit, &QLineEdit::textChanged, this,
           [this](const QString& text) { Model.RangeEditChange(text.toStdString()); });
 
-  BitBtn1 = new QPushButton("OK", this);
-  BitBtn1->setObjectName("BitBtn1");
-  BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  BitBtn1 = MakeOkButton(*this, this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);

@@ -113,21 +113,37 @@ std::string ImageSizeText(int lines, int columns) {
   return Format(" Image Size: %d lines x %d columns  ", lines, columns);
 }
 
-StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input) {
+std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
+                                              int shownColumns, int line, int column) {
+  if (shownLines <= 0 || shownColumns <= 0) return std::nullopt;
+  const double dx = (extent.XMax - extent.XMin) / shownColumns;
+  const double dy = (extent.YMax - extent.YMin) / shownLines;
+  const double x = extent.XMin + column * dx;
+  const double y = extent.YMin + (shownLines - line) * dy;
+  if (x >= extent.XMin && y >= extent.YMin) return MapCoordinateText(x, y);
+  return std::string(" ");
+}
+
+StatusPanelTexts ClearedPanels() {
   StatusPanelTexts panels;
-  const auto clearAll = [&panels] {
-    for (auto& panel : panels) panel = std::string();
-    return panels;
-  };
-  if (!input.hasPicture) return clearAll();
-  const double scale = DisplayScaleDouble(input.zoomFactor);
-  const int column = static_cast<int>(input.x / scale);
-  const int line = static_cast<int>(input.y / scale);
+  for (auto& panel : panels) panel = std::string();
+  return panels;
+}
+
+PictureCell CellUnderPointer(int x, int y, int zoomFactor) {
+  const double scale = DisplayScaleDouble(zoomFactor);
+  return {static_cast<int>(y / scale), static_cast<int>(x / scale)};
+}
+
+StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input) {
+  if (!input.hasPicture) return ClearedPanels();
+  const auto [line, column] = CellUnderPointer(input.x, input.y, input.zoomFactor);
   // The last picture built may be larger than the one on screen: both bound the read.
   if (column < 0 || line < 0 || column >= session.ImageColumns || line >= session.ImageLines ||
       column >= input.pictureColumns || line >= input.pictureLines) {
-    return clearAll();
+    return ClearedPanels();
   }
+  StatusPanelTexts panels;
   panels[0] = LineColumnText(line, column);
   const ByteGrid& codes = session.ContourImage;
   if (session.EditableImage == 1 && line < codes.Lines() && column < codes.Columns()) {
@@ -135,13 +151,9 @@ StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInp
     panels[2] = code == kBackgroundCode ? BackgroundText()
                                         : ContourLineText(code, session.AltitudeTable[code]);
   }
-  if (session.GeoReferenced == 1 && input.shownLines > 0 && input.shownColumns > 0) {
-    const MapExtent& e = input.extent;
-    const double dx = (e.XMax - e.XMin) / input.shownColumns;
-    const double dy = (e.YMax - e.YMin) / input.shownLines;
-    const double x = e.XMin + column * dx;
-    const double y = e.YMin + (input.shownLines - line) * dy;
-    panels[1] = x >= e.XMin && y >= e.YMin ? MapCoordinateText(x, y) : std::string(" ");
+  if (session.GeoReferenced == 1) {
+    panels[1] =
+        MapCoordinatePanel(input.extent, input.shownLines, input.shownColumns, line, column);
   }
   if (input.screenColour) panels[3] = ScreenColourText(input.screenColour(column, line));
   panels[4] = ImageSizeText(input.shownLines, input.shownColumns);

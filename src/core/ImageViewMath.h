@@ -68,6 +68,12 @@ struct MapExtent {
   double YMax = 0.0;
 };
 
+// The map-coordinate panel of a position in a picture of shownLines x shownColumns
+// spanning `extent`: the coordinates, or a single blank left of or below the extent;
+// nothing for a picture without size.
+std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
+                                              int shownColumns, int line, int column);
+
 // What the image window knows when the mouse moves over it.
 struct ImageReadoutInput {
   int x = 0;
@@ -84,6 +90,16 @@ struct ImageReadoutInput {
 
 // The five panel texts; a panel without a value keeps its previous text.
 using StatusPanelTexts = std::array<std::optional<std::string>, 5>;
+// Every panel emptied, as when the mouse leaves the picture.
+StatusPanelTexts ClearedPanels();
+
+// The picture cell under a mouse position counted in screen pixels from the picture's
+// origin, read with the double scale.
+struct PictureCell {
+  int line = 0;
+  int column = 0;
+};
+PictureCell CellUnderPointer(int x, int y, int zoomFactor);
 
 // Panel 0 the position, 1 the map coordinates, 2 the code and altitude, 3 the screen
 // colour, 4 the picture size. The map coordinates use the extent and size of the

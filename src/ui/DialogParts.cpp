@@ -3,20 +3,33 @@
 #include <QDialog>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace zelmaro {
 
+QPushButton* MakeOkButton(QDialog& dialog, QWidget* parent) {
+  auto* button = new QPushButton("OK", parent);
+  button->setObjectName("BitBtn1");
+  button->setDefault(true);
+  QObject::connect(button, &QPushButton::clicked, &dialog, &QDialog::accept);
+  return button;
+}
+
 QPushButton* AddOkButton(QDialog& dialog, QVBoxLayout& layout) {
-  auto* ok = new QPushButton("OK", &dialog);
-  ok->setObjectName("BitBtn1");
-  ok->setDefault(true);
-  QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+  QPushButton* ok = MakeOkButton(dialog, &dialog);
   layout.addWidget(ok, 0, Qt::AlignHCenter);
   layout.setSizeConstraint(QLayout::SetFixedSize);
   return ok;
+}
+
+QLineEdit* MakeShownValue(const char* name, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setReadOnly(true);
+  return edit;
 }
 
 void AddTextLines(QWidget& owner, QVBoxLayout& layout, std::initializer_list<const char*> lines) {

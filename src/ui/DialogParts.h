@@ -5,16 +5,22 @@
 class QDialog;
 class QImage;
 class QLabel;
-class QLayout;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
 namespace zelmaro {
 
-// The OK button `BitBtn1` at the foot of a small dialog; it accepts the dialog, whose
-// size then stays fixed.
+// The default "OK" button BitBtn1 of a dialog, closing it as confirmed.
+QPushButton* MakeOkButton(QDialog& dialog, QWidget* parent);
+
+// The same button at the foot of a small dialog laid out top to bottom, whose size
+// then stays fixed.
 QPushButton* AddOkButton(QDialog& dialog, QVBoxLayout& layout);
+
+// A line edit that only shows a value.
+QLineEdit* MakeShownValue(const char* name, QWidget* parent);
 
 // One label per line of text, one under the other.
 void AddTextLines(QWidget& owner, QVBoxLayout& layout, std::initializer_list<const char*> lines);

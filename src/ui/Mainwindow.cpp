@@ -17,6 +17,9 @@
 #include "core/Error.h"
 #include "ui/Artwork.h"
 #include "ui/Break.h"
+#include "ui/Coordutm.h"
+#include "ui/Deminfo.h"
+#include "ui/DilationInfo.h"
 #include "ui/Dynamic.h"
 #include "ui/Dynraster.h"
 #include "ui/Ebarb.h"
@@ -25,11 +28,13 @@
 #include "ui/Imagesize.h"
 #include "ui/InfoForms.h"
 #include "ui/Infopoint.h"
+#include "ui/Mielinfo.h"
 #include "ui/Pipette.h"
 #include "ui/Presentation.h"
 #include "ui/PretreatInfo.h"
 #include "ui/Progress.h"
 #include "ui/Resultwindow.h"
+#include "ui/Smoothing.h"
 #include "ui/UserInteraction.h"
 
 namespace zelmaro {
@@ -164,7 +169,7 @@ void TMainForm::BuildMenu() {
   QMenu* selection = AddMenu(vector, "Selection", "Selection");
   AddItem(selection, "SelectTreatment", "Treatment", &TMainForm::SelectTreatmentClick);
   AddItem(selection, "SelectInfo", "Info");
-  AddItem(vector, "SaveSelection", "Save Selection");
+  AddItem(vector, "SaveSelection", "Save Selection", &TMainForm::SaveSelectionClick);
 
   QMenu* pre = AddMenu(nullptr, "PreTreatments", "Pre_Treatments");
   QMenu* skel = AddMenu(pre, "ContourLineSkel", "Contour Line Skel.");
@@ -180,21 +185,21 @@ void TMainForm::BuildMenu() {
 
   QMenu* interpolations = AddMenu(nullptr, "Interpolations", "Interpolations");
   QMenu* dilation = AddMenu(interpolations, "Dilation", "Dilation");
-  AddItem(dilation, "DilTreatment", "Treatment");
-  AddItem(dilation, "DilInfo", "Info");
+  AddItem(dilation, "DilTreatment", "Treatment", &TMainForm::DilTreatmentClick);
+  AddItem(dilation, "DilInfo", "Info", &TMainForm::DilInfoClick);
   QMenu* lineal = AddMenu(interpolations, "Lineal", "Lineal");
   lineal->menuAction()->setCheckable(true);
   lineal->menuAction()->setChecked(true);
-  AddItem(lineal, "LinInterpTreatment", "Treatment");
-  AddItem(lineal, "LinInterpInfo", "Info");
+  AddItem(lineal, "LinInterpTreatment", "Treatment", &TMainForm::LinInterpTreatmentClick);
+  AddItem(lineal, "LinInterpInfo", "Info", &TMainForm::LinInterpInfoClick);
 
   QMenu* results = AddMenu(nullptr, "Results", "Results");
   QMenu* smoothing = AddMenu(results, "Smoothing", "Smoothing");
-  AddItem(smoothing, "SmoothingTreatment", "Treatment");
+  AddItem(smoothing, "SmoothingTreatment", "Treatment", &TMainForm::SmoothingTreatmentClick);
   AddItem(smoothing, "SmoothingInfo", "Info");
-  AddItem(results, "SaveImage", "Save Image");
-  AddItem(results, "SaveDEM", "Save DEM");
-  AddItem(results, "InfoDEM1", "Info DEM");
+  AddItem(results, "SaveImage", "Save Image", &TMainForm::SaveImageClick);
+  AddItem(results, "SaveDEM", "Save DEM", &TMainForm::SaveDEMClick);
+  AddItem(results, "InfoDEM1", "Info DEM", &TMainForm::InfoDEM1Click);
 
   QMenu* about = AddMenu(nullptr, "About", "About");
   AddItem(about, "Author", "Author", &TMainForm::AuthorClick);
@@ -247,6 +252,7 @@ void TMainForm::BuildToolBar() {
   connect(Action("ComeBackSpeedButton"), &QAction::triggered, this,
           &TMainForm::ComeBackSpeedButtonClick);
   connect(Action("ExitSpeedButton"), &QAction::triggered, this, &TMainForm::ExitClick);
+  ConnectDemCommands();
 }
 
 void TMainForm::BuildStatusBar() {
@@ -298,7 +304,7 @@ void TMainForm::CreateForms() {
       {"TDynamicForm", [this] { return DynamicForm = new TDynamicForm(ui_, this); }},
       {"TResultForm",
        [this] {
-         ResultForm = new TResultForm;
+         ResultForm = new TResultForm(Session, *this);
          ResultForm->setWindowIcon(ToolGlyph("DilatSpeedButton"));
          mdiArea_->addSubWindow(ResultForm);
          ResultForm->resize(420, 320);
@@ -307,12 +313,12 @@ void TMainForm::CreateForms() {
        }},
       {"TBreakForm", [this] { return BreakForm = new TBreakForm(this); }},
       {"TEbarbForm", [this] { return EbarbForm = new TEbarbForm(this); }},
-      {"TSmoothingForm", nullptr},
+      {"TSmoothingForm", [this] { return SmoothingForm = new TSmoothingForm(this); }},
       {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
-      {"TDEMInfoForm", nullptr},
-      {"TRuzeInfoForm", nullptr},
-      {"TMorphoMathForm", nullptr},
-      {"TDilationForm", nullptr},
+      {"TDEMInfoForm", [this] { return DEMInfoForm = new TDEMInfoForm(this); }},
+      {"TRuzeInfoForm", [this] { return new TRuzeInfoForm(this); }},
+      {"TMorphoMathForm", [this] { return new TMorphoMathForm(this); }},
+      {"TDilationForm", [this] { return new TDilationForm(this); }},
       {"TSumdxfForm", nullptr},
       {"TDxfFileForm", nullptr},
       {"TProgressForm", [this] { return new TProgressForm(0, this); }},
@@ -327,7 +333,7 @@ void TMainForm::CreateForms() {
       {"TInfoPointForm", [this] { return InfoPointForm = new TInfoPointForm(this); }},
       {"TFunnelInfoForm", [this] { return FunnelInfoForm = new TFunnelInfoForm(this); }},
       {"TSumDxfInfoForm", nullptr},
-      {"TCoordUTMForm", nullptr},
+      {"TCoordUTMForm", [this] { return CoordUTMForm = new TCoordUTMForm(ui_, this); }},
       {"TAuthorForm", [this] { return new TAuthorForm(this); }},
       {"TCopyrigthForm", [this] { return new TCopyrigthForm(this); }},
       {"TEnglishInfoForm", [this] { return new TEnglishInfoForm(this); }},
@@ -349,6 +355,14 @@ void TMainForm::CreateForms() {
   ImageForm->Hooks.toolClick = [this](EditorTool tool, const ImageClick& click,
                                       DisplayBitmap& picture) {
     EditorToolClick(tool, click, picture);
+  };
+  ResultForm->Hooks.zoomDown = ImageForm->Hooks.zoomDown;
+  ResultForm->Hooks.pipetteDown = [this] { return Action("PipetteButton")->isChecked(); };
+  ResultForm->Hooks.pipettePicked = [this](int code) { ResultPipettePicked(code); };
+  ResultForm->Hooks.scaleOutFactor = [this] { return DynamicForm->ScaleOutFactor(); };
+  ResultForm->Hooks.imageExtent = [this] { return ImageForm->Extent; };
+  ResultForm->Hooks.imageShownSize = [this] {
+    return std::pair{ImageForm->ShownLines, ImageForm->ShownColumns};
   };
 }
 

@@ -29,8 +29,11 @@ class TCLValueForm;
 class TEbarbForm;
 class TFunnelInfoForm;
 class TInfoPointForm;
+class TCoordUTMForm;
+class TDEMInfoForm;
 class TDynamicForm;
 class TDynRasterForm;
+class TSmoothingForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TImageVectForm;
@@ -70,6 +73,9 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TCLValueForm* CLValueForm = nullptr;
   TInfoPointForm* InfoPointForm = nullptr;
   TFunnelInfoForm* FunnelInfoForm = nullptr;
+  TDEMInfoForm* DEMInfoForm = nullptr;
+  TCoordUTMForm* CoordUTMForm = nullptr;
+  TSmoothingForm* SmoothingForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -136,6 +142,27 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SpanishClick();
   void ExitClick();
 
+  // The DEM: interpolation, display, saves and information.
+  void DilTreatmentClick();
+  void DilatSpeedButtonClick();
+  void DilInfoClick();
+  // Shades DemGrid and shows it in the result window.
+  void ShowDem();
+  void InfoDEM1Click();
+  void SaveImageClick();
+  void SaveShadowSpeedButtonClick();
+  void SaveDEMClick();
+  void SaveDEMSpeedButtonClick();
+  void SaveSelectionClick();
+  void SaveContLineSpeedButtonClick();
+  // A pipette click on the result window picked this contour code.
+  void ResultPipettePicked(int code);
+  void SmoothingTreatmentClick();
+  void SuavSpeedButtonClick();
+  void LinInterpTreatmentClick();
+  void RuzeSpeedButtonClick();
+  void LinInterpInfoClick();
+
  private:
   enum class CommandOrigin { Menu, Button };
 
@@ -160,6 +187,13 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // Fills the picture the image window prepared for a click with ContourImage and shows
   // it, keeping the zoom the tools asked for.
   void ShowEditedImage(DisplayBitmap& picture);
+  void RunDilation();
+  void ConnectDemCommands();
+  void SaveShadedImageCommand();
+  void SaveDemCommand();
+  void SaveContourImageCommand();
+  void RunSmoothing();
+  void RunLinear(EnablingEvent finished);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

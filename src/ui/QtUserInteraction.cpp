@@ -43,8 +43,8 @@ QString QtFileFilter(const std::string& filter) {
   return filters.join(";;");
 }
 
-std::optional<std::string> QtUserInteraction::AskFileName(const FileDialogRequest& request,
-                                                          bool save) const {
+std::optional<FileChoice> QtUserInteraction::AskFileName(const FileDialogRequest& request,
+                                                         bool save) const {
   const QString filters = QtFileFilter(request.filter);
   QString selected = SelectedFilter(filters, request.filterIndex);
   const auto ask = save ? &QFileDialog::getSaveFileName : &QFileDialog::getOpenFileName;
@@ -54,14 +54,23 @@ std::optional<std::string> QtUserInteraction::AskFileName(const FileDialogReques
           QString::fromStdString(request.initialFolder), filters, &selected,
           request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+  const qsizetype chosen = filters.split(";;").indexOf(selected);
+  return FileChoice{path.toStdString(), chosen >= 0 ? static_cast<int>(chosen) + 1 : 1};
 }
 
 std::optional<std::string> QtUserInteraction::OpenFileName(const FileDialogRequest& request) {
-  return AskFileName(request, false);
+  const auto choice = AskFileName(request, false);
+  if (!choice) return std::nullopt;
+  return choice->path;
 }
 
 std::optional<std::string> QtUserInteraction::SaveFileName(const FileDialogRequest& request) {
+  const auto choice = AskFileName(request, true);
+  if (!choice) return std::nullopt;
+  return choice->path;
+}
+
+std::optional<FileChoice> QtUserInteraction::SaveFileChoice(const FileDialogRequest& request) {
   return AskFileName(request, true);
 }
 

@@ -24,6 +24,7 @@ class QtUserInteraction : public UserInteraction {
 
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
+  std::optional<FileChoice> SaveFileChoice(const FileDialogRequest& request) override;
   bool RunModal(QDialog& form) override;
   void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,
                    QWidget* parent) override;
@@ -33,7 +34,7 @@ class QtUserInteraction : public UserInteraction {
 
  private:
   QWidget* DialogParent() const;
-  std::optional<std::string> AskFileName(const FileDialogRequest& request, bool save) const;
+  std::optional<FileChoice> AskFileName(const FileDialogRequest& request, bool save) const;
 
   TickClock clock_;
   QPointer<QWidget> dialogParent_;

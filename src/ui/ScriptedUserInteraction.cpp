@@ -5,15 +5,17 @@
 
 namespace zelmaro {
 
-void ScriptedUserInteraction::QueueFile(std::string title, std::optional<std::string> path) {
-  files_.push_back({std::move(title), std::move(path)});
+void ScriptedUserInteraction::QueueFile(std::string title, std::optional<std::string> path,
+                                        int filterIndex) {
+  files_.push_back({std::move(title), std::move(path), filterIndex});
 }
 
 void ScriptedUserInteraction::QueueModal(std::string formName, std::function<void(QDialog&)> act) {
   modals_.push_back({std::move(formName), std::move(act)});
 }
 
-std::optional<std::string> ScriptedUserInteraction::NextFile(const FileDialogRequest& request) {
+ScriptedUserInteraction::FileAnswer ScriptedUserInteraction::NextFile(
+    const FileDialogRequest& request) {
   FileRequests.push_back(request);
   if (files_.empty()) {
     throw std::logic_error("Unexpected file dialog \"" + request.title + "\".");
@@ -24,15 +26,22 @@ std::optional<std::string> ScriptedUserInteraction::NextFile(const FileDialogReq
     throw std::logic_error("File dialog \"" + request.title + "\" shown where \"" + answer.title +
                            "\" was expected.");
   }
-  return answer.path;
+  return answer;
 }
 
 std::optional<std::string> ScriptedUserInteraction::OpenFileName(const FileDialogRequest& request) {
-  return NextFile(request);
+  return NextFile(request).path;
 }
 
 std::optional<std::string> ScriptedUserInteraction::SaveFileName(const FileDialogRequest& request) {
-  return NextFile(request);
+  return NextFile(request).path;
+}
+
+std::optional<FileChoice> ScriptedUserInteraction::SaveFileChoice(
+    const FileDialogRequest& request) {
+  const FileAnswer answer = NextFile(request);
+  if (!answer.path) return std::nullopt;
+  return FileChoice{*answer.path, answer.filterIndex};
 }
 
 bool ScriptedUserInteraction::RunModal(QDialog& form) {

@@ -25,6 +25,7 @@ class ScriptedUserInteraction : public UserInteraction {
   struct FileAnswer {
     std::string title;                // the dialog expected
     std::optional<std::string> path;  // nothing: the user cancels
+    int filterIndex = 1;              // the filter the name is chosen under
   };
   struct ModalAnswer {
     std::string formName;  // object name of the form expected
@@ -33,12 +34,13 @@ class ScriptedUserInteraction : public UserInteraction {
     std::function<void(QDialog&)> act;
   };
 
-  void QueueFile(std::string title, std::optional<std::string> path);
+  void QueueFile(std::string title, std::optional<std::string> path, int filterIndex = 1);
   void QueueModal(std::string formName, std::function<void(QDialog&)> act);
   bool AllAnswersUsed() const { return files_.empty() && modals_.empty(); }
 
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
+  std::optional<FileChoice> SaveFileChoice(const FileDialogRequest& request) override;
   bool RunModal(QDialog& form) override;
   void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,
                    QWidget* parent) override;
@@ -56,7 +58,7 @@ class ScriptedUserInteraction : public UserInteraction {
   std::function<void(int)> OnCursor;
 
  private:
-  std::optional<std::string> NextFile(const FileDialogRequest& request);
+  FileAnswer NextFile(const FileDialogRequest& request);
 
   std::deque<FileAnswer> files_;
   std::deque<ModalAnswer> modals_;

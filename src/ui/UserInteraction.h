@@ -31,6 +31,13 @@ struct FileDialogRequest {
   bool confirmOverwrite = true;
 };
 
+// A name chosen in a file dialog, with the number (from 1) of the filter it was chosen
+// under.
+struct FileChoice {
+  std::string path;
+  int filterIndex = 1;
+};
+
 enum class MessageIcon { None, Information, Warning, Error };
 
 // Everything that waits for the user or shows itself to the user goes through here, so
@@ -42,6 +49,8 @@ class UserInteraction {
   // Nothing when the user cancels.
   virtual std::optional<std::string> OpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileName(const FileDialogRequest& request) = 0;
+  // A save dialog whose chosen filter decides what is written.
+  virtual std::optional<FileChoice> SaveFileChoice(const FileDialogRequest& request) = 0;
   // Shows a form modally; true when it was confirmed (closed by its OK button).
   virtual bool RunModal(QDialog& form) = 0;
   virtual void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,

@@ -1,0 +1,44 @@
+#include "core/ResultViewMath.h"
+
+#include <cstdio>
+
+#include "core/SessionState.h"
+
+namespace zelmaro {
+
+std::string AltitudeText(double meters) {
+  char buffer[96];
+  std::snprintf(buffer, sizeof buffer, " Altitude (meters) = %8.3lf ", meters);
+  return buffer;
+}
+
+std::string SelectedValueText(int value) {
+  return " Selected Value = " + std::to_string(value) + " ";
+}
+
+StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutInput& input) {
+  if (!input.hasPicture) return ClearedPanels();
+  const auto [line, column] = CellUnderPointer(input.x, input.y, input.zoomFactor);
+  if (column < 0 || line < 0 || column >= session.WorkColumns || line >= session.WorkLines) {
+    return ClearedPanels();
+  }
+  StatusPanelTexts panels;
+  panels[0] = LineColumnText(line, column);
+  const IntGrid& dem = session.DemGrid;
+  // A factor of 0 would mean no unit was ever chosen, and no DEM can exist then.
+  if (line < dem.Lines() && column < dem.Columns() && input.scaleOutFactor != 0) {
+    panels[2] = AltitudeText(static_cast<double>(dem[line][column]) /
+                             static_cast<double>(input.scaleOutFactor));
+  }
+  if (session.GeoReferenced == 1) {
+    panels[1] = MapCoordinatePanel(input.imageExtent, input.imageShownLines,
+                                   input.imageShownColumns, line, column);
+  }
+  if (input.screenColour && line < input.pictureLines && column < input.pictureColumns) {
+    panels[3] = ScreenColourText(input.screenColour(column, line));
+  }
+  panels[4] = ImageSizeText(session.WorkLines, session.WorkColumns);
+  return panels;
+}
+
+}  // namespace zelmaro

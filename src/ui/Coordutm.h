@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+#include "core/CoordUtmModel.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zelmaro {
+
+class UserInteraction;
+
+// The UTM Coordinates dialog of the ASCII grid: cell size, lower left corner and the
+// unit of the DEM values. It lives for the whole run, so what was typed stays.
+class TCoordUTMForm : public QDialog {
+  Q_OBJECT
+ public:
+  TCoordUTMForm(UserInteraction& ui, QWidget* parent = nullptr);
+
+  // Shows the dialog; true only when it was closed by OK (which needs a unit). Cancel
+  // or the window frame abandon the save that asks.
+  bool AskCoordinates();
+
+  CoordUtmModel Model;
+  QLineEdit* PixSizeEdit;
+  QLineEdit* XMinEdit;
+  QLineEdit* YMinEdit;
+  std::array<QRadioButton*, 4> RadioButtons{};  // RadioButton1 .. RadioButton4
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn2;
+
+ private:
+  void BitBtn1Click();
+  void BitBtn2Click();
+
+  UserInteraction& ui_;
+};
+
+}  // namespace zelmaro

@@ -22,22 +22,8 @@ using testing::ListFolder;
 using testing::ReadFileBytes;
 using testing::TemporaryFolder;
 
-void Check(QDialog& form, const char* name) {
-  auto* button = form.findChild<QRadioButton*>(name);
-  ASSERT_NE(button, nullptr) << name;
-  button->setChecked(true);
-}
-
 class DemCommandsTest : public ::testing::Test, public testing::MainWindowFixture {
  protected:
-  // The Dynamic Scale dialog answered with radio buttons `in` (1-4) and `out` (5-8).
-  void QueueScale(int in, int out) {
-    Ui.QueueModal("TDynamicForm", [in, out](QDialog& form) {
-      Check(form, QString("RadioButton%1").arg(in).toUtf8().constData());
-      Check(form, QString("RadioButton%1").arg(out).toUtf8().constData());
-      testing::Press(form, "BitBtn1");
-    });
-  }
   void LoadAndDilate(int in = 1, int out = 5) {
     QueueExampleLoad();
     Click("Raster");
@@ -51,7 +37,7 @@ class DemCommandsTest : public ::testing::Test, public testing::MainWindowFixtur
       testing::TypeInto(form, "PixSizeEdit", "30.9");
       testing::TypeInto(form, "XMinEdit", "441000.5");
       testing::TypeInto(form, "YMinEdit", "4512000");
-      Check(form, unitButton);
+      testing::CheckRadio(form, unitButton);
       testing::Press(form, "BitBtn1");
     });
   }
@@ -103,7 +89,7 @@ TEST_F(DemCommandsTest, DilationFillsTheDemAsTheCoreDoesAndEnablesTheResults) {
 TEST_F(DemCommandsTest, ScaleDialogClosedWithoutBothUnitsAbandonsTheDilation) {
   QueueExampleLoad();
   Click("Raster");
-  Ui.QueueModal("TDynamicForm", [](QDialog& form) { Check(form, "RadioButton1"); });
+  Ui.QueueModal("TDynamicForm", [](QDialog& form) { testing::CheckRadio(form, "RadioButton1"); });
   Click("DilTreatment");
   ASSERT_TRUE(Ui.AllAnswersUsed());
   EXPECT_EQ(Session().DemGrid.Lines(), 0);
@@ -202,7 +188,7 @@ TEST_F(DemCommandsTest, CoordinatesDialogCancelWritesNothingAndOkNeedsAUnit) {
   Ui.QueueFile("Save DEM", saved.File("dem"), 2);
   Ui.QueueModal("TCoordUTMForm", [](QDialog& form) {
     EXPECT_EQ(form.findChild<QLineEdit*>("PixSizeEdit")->text(), "25");
-    Check(form, "RadioButton1");
+    testing::CheckRadio(form, "RadioButton1");
     testing::Press(form, "BitBtn1");
   });
   Click("SaveDEM");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QRadioButton>
 #include <QToolBar>
 
 #include "support/TestSupport.h"
@@ -60,6 +61,28 @@ void MainWindowFixture::QueueExampleLoad(const std::string& minimum, const std::
   });
 }
 
+void MainWindowFixture::QueueScale(int in, int out) {
+  Ui.QueueModal("TDynamicForm", [in, out](QDialog& form) {
+    CheckRadio(form, QString("RadioButton%1").arg(in).toUtf8().constData());
+    CheckRadio(form, QString("RadioButton%1").arg(out).toUtf8().constData());
+    Press(form, "BitBtn1");
+  });
+}
+
+void MainWindowFixture::QueueZone(const QString& pixel, const std::vector<QString>& corners) {
+  Ui.QueueModal("TSelectionForm", [pixel, corners](QDialog& form) {
+    TypeInto(form, "PixEdit", pixel);
+    if (corners.empty()) {
+      CheckRadio(form, "RadioButton1");
+    } else {
+      CheckRadio(form, "RadioButton2");
+      const char* names[] = {"Min_X_Edit", "Min_Y_Edit", "Max_X_Edit", "Max_Y_Edit"};
+      for (int i = 0; i < 4; ++i) TypeInto(form, names[i], corners[i]);
+    }
+    Press(form, "BitBtn1");
+  });
+}
+
 void TypeInto(QDialog& form, const char* editName, const QString& text) {
   auto* edit = form.findChild<QLineEdit*>(editName);
   ASSERT_NE(edit, nullptr) << editName;
@@ -70,6 +93,16 @@ void Press(QDialog& form, const char* buttonName) {
   auto* button = form.findChild<QPushButton*>(buttonName);
   ASSERT_NE(button, nullptr) << buttonName;
   button->click();
+}
+
+}  // namespace zelmaro::testing
+
+namespace zelmaro::testing {
+
+void CheckRadio(QDialog& form, const char* radioName) {
+  auto* radio = form.findChild<QRadioButton*>(radioName);
+  ASSERT_NE(radio, nullptr) << radioName;
+  radio->click();
 }
 
 }  // namespace zelmaro::testing

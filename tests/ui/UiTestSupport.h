@@ -30,6 +30,11 @@ class MainWindowFixture {
 
   // Queues the answers of a complete Raster load of the example.
   void QueueExampleLoad(const std::string& minimum = "95", const std::string& pixel = "10");
+  // Queues the Dynamic Scale dialog answered with radio buttons `in` (1-4) and `out` (5-8).
+  void QueueScale(int in, int out);
+  // Queues the selection dialog answered with the whole scene, or with the rectangle
+  // (min X, min Y, max X, max Y) given, at the pixel size given.
+  void QueueZone(const QString& pixel, const std::vector<QString>& corners = {});
 
  private:
   std::unique_ptr<TMainForm> main_;
@@ -39,5 +44,7 @@ class MainWindowFixture {
 void TypeInto(QDialog& form, const char* editName, const QString& text);
 // Clicks a button of a form by its object name.
 void Press(QDialog& form, const char* buttonName);
+// Clicks a radio button of a form by its object name.
+void CheckRadio(QDialog& form, const char* radioName);
 
 }  // namespace zelmaro::testing

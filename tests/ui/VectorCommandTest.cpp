@@ -25,12 +25,6 @@ using testing::ExamplePath;
 using testing::Press;
 using testing::TypeInto;
 
-void Check(QDialog& form, const char* radioName) {
-  auto* radio = form.findChild<QRadioButton*>(radioName);
-  ASSERT_NE(radio, nullptr) << radioName;
-  radio->click();
-}
-
 bool AllGray(const QImage& picture) {
   for (int line = 0; line < picture.height(); ++line) {
     for (int column = 0; column < picture.width(); ++column) {
@@ -63,20 +57,6 @@ class VectorCommandTest : public ::testing::Test, public testing::MainWindowFixt
   void LoadVector(const std::string& path, const char* item = "Vectorial") {
     Ui.QueueFile("VECTORIAL FILE OPENING", path);
     Click(item);
-  }
-  // Extract Vector Zone over the whole scene, or over the rectangle given.
-  void QueueZone(const QString& pixel, const std::vector<QString>& corners = {}) {
-    Ui.QueueModal("TSelectionForm", [pixel, corners](QDialog& form) {
-      TypeInto(form, "PixEdit", pixel);
-      if (corners.empty()) {
-        Check(form, "RadioButton1");
-      } else {
-        Check(form, "RadioButton2");
-        const char* names[] = {"Min_X_Edit", "Min_Y_Edit", "Max_X_Edit", "Max_Y_Edit"};
-        for (int i = 0; i < 4; ++i) TypeInto(form, names[i], corners[i]);
-      }
-      Press(form, "BitBtn1");
-    });
   }
   std::string Write(const std::string& name, const std::string& text) {
     testing::WriteFileBytes(folder_.File(name), text);
@@ -268,7 +248,7 @@ TEST_F(VectorCommandTest, TheDialogRefusesIncompleteZonesInOrderAndClosingItAban
     Press(form, "BitBtn1");
     TypeInto(form, "PixEdit", "10");
     Press(form, "BitBtn1");
-    Check(form, "RadioButton2");
+    testing::CheckRadio(form, "RadioButton2");
     EXPECT_TRUE(form.findChild<QWidget*>("GroupBox3")->isVisible());
     Press(form, "BitBtn1");
     const std::vector<std::pair<const char*, const char*>> typed{{"Min_X_Edit", "1756500"},
@@ -302,7 +282,7 @@ TEST_F(VectorCommandTest, TheDialogRefusesIncompleteZonesInOrderAndClosingItAban
   const ByteGrid zone = Main().Session.ContourImage;
   Ui.QueueModal("TSelectionForm", [](QDialog& form) {
     TypeInto(form, "PixEdit", "3");
-    Check(form, "RadioButton1");
+    testing::CheckRadio(form, "RadioButton1");
   });
   Click("SelectionSpeedButton");
   EXPECT_EQ(Main().Session.ContourImage, zone);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/FileIO.h"
+#include "interp/Dilation.h"
 #include "raster/OutputFiles.h"
 #include "raster/RasterFiles.h"
 #include "support/DxfSamples.h"
@@ -95,6 +96,21 @@ TEST(ZoneCli, ExtractsARectangleOfAThirdPartyFile) {
   EXPECT_EQ(ReadFileBytes(folder.File("part.raw")), RawBytes(session.ContourImage));
   EXPECT_TRUE(Contains(ReadFileBytes(folder.File("part.txt")),
                        "\tXMax 500900.000000\tXMin 500100.000000\r\n"));
+
+  // The zone goes on through the raster road in the same script.
+  ASSERT_EQ(
+      RunCli("dilation --raw " + folder.File("part.raw") + " --table " +
+             folder.File("part_tab.txt") + " --scale-in m --scale-out cm --pixel 5 --asc " +
+             folder.File("part") + " --xmin 500100 --ymin 2100200 --out " + folder.File("part")),
+      0);
+  session.WorkLines = 120;
+  session.WorkColumns = 160;
+  SeedDemGrid(session, 1, 100);
+  DilationInterpolation(session);
+  EXPECT_EQ(ReadRawDem(folder.File("part_m4.raw"), {120, 160}), session.DemGrid);
+  EXPECT_TRUE(Contains(ReadFileBytes(folder.File("part.asc")),
+                       "ncols 160\r\nnrows 120\r\nxllcorner 500100.000000\r\n"
+                       "yllcorner 2100200.000000\r\ncellsize 5.000000\r\n"));
 }
 
 TEST(ZoneCli, ReportsBadInputAndWritesNothing) {

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QImage>
-#include <QMdiSubWindow>
 #include <cstdint>
 #include <functional>
 
 #include "core/DisplayBitmap.h"
 #include "core/ImageViewMath.h"
-
-class QScrollBar;
+#include "ui/PictureWindow.h"
 
 namespace zelmaro {
 
@@ -35,53 +32,22 @@ struct ImageClickHooks {
 
 // The child window that shows the working picture, zoomed from 1:20 to 20:1, reports
 // what lies under the mouse and passes clicks to the zoom and the editor tools.
-class TImageForm : public QMdiSubWindow {
+class TImageForm : public PictureWindow {
   Q_OBJECT
  public:
   TImageForm(SessionState& session, StatusPanels& status, QWidget* parent = nullptr);
 
-  // Replaces the picture; returns to 1:1 unless KeepZoom is set. The caption stays.
-  void SetPicture(const DisplayBitmap& picture);
   // Shows ContourImage in code colours under the input file's name.
   void ShowContourImage();
-  bool HasPicture() const { return !ScreenBitmap.isNull(); }
 
-  void PaintBoxMouseDown(ClickButton button, int x, int y);
-  void PaintBoxMouseMove(int x, int y);
+  void PaintBoxMouseDown(ClickButton button, int x, int y) override;
+  void PaintBoxMouseMove(int x, int y) override;
 
-  // The picture part that the last zoom click centred, in picture pixels.
-  PictureRect LastZoomSource() const { return lastZoomSource_; }
-  QScrollBar* HorizontalScrollBar() const { return horizontal_; }
-  QScrollBar* VerticalScrollBar() const { return vertical_; }
-  QWidget* PaintBox() const { return paintBox_; }
-
-  QImage ScreenBitmap;
-  int ShownLines = 0;
-  int ShownColumns = 0;
-  int ZoomFactor = 1;
-  int ZoomCenterColumn = 0;
-  int ZoomCenterLine = 0;
-  MapExtent Extent;  // map coordinates of the picture's edges
-  std::uint8_t ZoomPending = 0;
-  std::uint8_t KeepZoom = 0;
+  std::uint8_t KeepZoom = 0;  // a new picture keeps the zoom instead of returning to 1:1
   ImageClickHooks Hooks;
 
-  // Called by the paint box: draws its visible part, and follows its size.
-  void Paint(QPainter& painter, const QRect& clip);
-  void UpdateScrollRanges();
-
  protected:
-  void closeEvent(QCloseEvent* event) override;
-
- private:
-  void RecentreAfterZoom();
-
-  SessionState& session_;
-  StatusPanels& status_;
-  QWidget* paintBox_;
-  QScrollBar* horizontal_;
-  QScrollBar* vertical_;
-  PictureRect lastZoomSource_;
+  void PictureReplaced() override;
 };
 
 }  // namespace zelmaro

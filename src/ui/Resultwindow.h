@@ -1,14 +1,12 @@
 #pragma once
 
-#include <QImage>
-#include <QMdiSubWindow>
 #include <cstdint>
 #include <functional>
+#include <utility>
 
 #include "core/DisplayBitmap.h"
 #include "core/ImageViewMath.h"
-
-class QScrollBar;
+#include "ui/PictureWindow.h"
 
 namespace zelmaro {
 
@@ -30,7 +28,7 @@ struct ResultWindowHooks {
 
 // The child window that shows the shaded DEM, zoomed from 1:20 to 20:1. It reports the
 // altitude in meters under the mouse and offers the pipette on the contour codes.
-class TResultForm : public QMdiSubWindow {
+class TResultForm : public PictureWindow {
   Q_OBJECT
  public:
   TResultForm(SessionState& session, StatusPanels& status, QWidget* parent = nullptr);
@@ -39,48 +37,25 @@ class TResultForm : public QMdiSubWindow {
   void SendBack();
   int TimesSentBack() const { return timesSentBack_; }
 
-  // Replaces the picture. The next drawing keeps the current zoom; every later one is at
-  // 1:1. The caption stays.
-  void SetPicture(const DisplayBitmap& picture);
-  bool HasPicture() const { return !ScreenBitmap.isNull(); }
+  void PaintBoxMouseDown(ClickButton button, int x, int y) override;
+  void PaintBoxMouseMove(int x, int y) override;
 
-  void PaintBoxMouseDown(ClickButton button, int x, int y);
-  void PaintBoxMouseMove(int x, int y);
-
-  // The zoom of the last drawing, and the picture part the last zoom click centred.
+  // The zoom of the last drawing.
   int LastDrawnZoom() const { return lastDrawnZoom_; }
-  PictureRect LastZoomSource() const { return lastZoomSource_; }
-  QScrollBar* HorizontalScrollBar() const { return horizontal_; }
-  QScrollBar* VerticalScrollBar() const { return vertical_; }
-  QWidget* PaintBox() const { return paintBox_; }
 
-  QImage ScreenBitmap;
-  int ShownLines = 0;
-  int ShownColumns = 0;
-  int ZoomFactor = 1;
-  int ZoomCenterColumn = 0;
-  int ZoomCenterLine = 0;
-  MapExtent Extent;
-  std::uint8_t ZoomPending = 0;
   ResultWindowHooks Hooks;
 
-  // Called by the paint box: draws its visible part, and follows its size.
-  void Paint(QPainter& painter, const QRect& clip);
-  void UpdateScrollRanges();
-
  protected:
-  void closeEvent(QCloseEvent* event) override;
+  // A new picture is drawn once at the current zoom; every later drawing is at 1:1.
+  void PictureReplaced() override;
+  int DrawingZoom() const override {
+    return firstDrawingZoom_ != 0 ? firstDrawingZoom_ : ZoomFactor;
+  }
+  void PictureDrawn(int zoom) override;
+  void ZoomAccepted() override { firstDrawingZoom_ = 0; }
+  std::pair<int, int> ScrolledSize() const override;
 
  private:
-  int DrawingZoom() const { return firstDrawingZoom_ != 0 ? firstDrawingZoom_ : ZoomFactor; }
-  void RecentreAfterZoom();
-
-  SessionState& session_;
-  StatusPanels& status_;
-  QWidget* paintBox_;
-  QScrollBar* horizontal_;
-  QScrollBar* vertical_;
-  PictureRect lastZoomSource_;
   int firstDrawingZoom_ = 0;  // the zoom a new picture is drawn at once; 0 when drawn
   int lastDrawnZoom_ = 0;
   int timesSentBack_ = 0;

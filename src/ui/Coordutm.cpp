@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/UserInteraction.h"
 
 namespace zelmaro {
@@ -17,12 +18,6 @@ namespace {
 
 constexpr std::array<const char*, 4> kUnitCaptions{"Meters", "Decimeters", "Centimeters",
                                                    "Millimeters"};
-
-QLineEdit* NamedEdit(const char* name, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  return edit;
-}
 
 }  // namespace
 
@@ -33,13 +28,13 @@ TCoordUTMForm::TCoordUTMForm(UserInteraction& ui, QWidget* parent) : QDialog(par
   auto* pixelGroup = new QGroupBox(this);
   auto* pixelLayout = new QHBoxLayout(pixelGroup);
   pixelLayout->addWidget(new QLabel("Pixel Size (in meters) ?", pixelGroup));
-  PixSizeEdit = NamedEdit("PixSizeEdit", pixelGroup);
+  PixSizeEdit = MakeNamedEdit("PixSizeEdit", pixelGroup);
   pixelLayout->addWidget(PixSizeEdit);
 
   auto* cornerGroup = new QGroupBox(" Coordinates (Left Lower Corner) ", this);
   auto* cornerLayout = new QFormLayout(cornerGroup);
-  XMinEdit = NamedEdit("XMinEdit", cornerGroup);
-  YMinEdit = NamedEdit("YMinEdit", cornerGroup);
+  XMinEdit = MakeNamedEdit("XMinEdit", cornerGroup);
+  YMinEdit = MakeNamedEdit("YMinEdit", cornerGroup);
   cornerLayout->addRow("X_Min", XMinEdit);
   cornerLayout->addRow("Y_Min", YMinEdit);
 

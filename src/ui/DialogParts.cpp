@@ -25,9 +25,14 @@ QPushButton* AddOkButton(QDialog& dialog, QVBoxLayout& layout) {
   return ok;
 }
 
-QLineEdit* MakeShownValue(const char* name, QWidget* parent) {
+QLineEdit* MakeNamedEdit(const char* name, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
+  return edit;
+}
+
+QLineEdit* MakeShownValue(const char* name, QWidget* parent) {
+  QLineEdit* edit = MakeNamedEdit(name, parent);
   edit->setReadOnly(true);
   return edit;
 }

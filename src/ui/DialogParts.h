@@ -19,6 +19,8 @@ QPushButton* MakeOkButton(QDialog& dialog, QWidget* parent);
 // then stays fixed.
 QPushButton* AddOkButton(QDialog& dialog, QVBoxLayout& layout);
 
+// A line edit under an object name.
+QLineEdit* MakeNamedEdit(const char* name, QWidget* parent);
 // A line edit that only shows a value.
 QLineEdit* MakeShownValue(const char* name, QWidget* parent);
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/UserInteraction.h"
 
 namespace zelmaro {
@@ -16,13 +17,6 @@ namespace {
 
 constexpr std::array<const char*, 4> kUnitCaptions{"meters", "decimeters", "centimeters",
                                                    "millimeters"};
-
-QLineEdit* DisplayEdit(const char* name, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setReadOnly(true);
-  return edit;
-}
 
 }  // namespace
 
@@ -33,9 +27,9 @@ TDynamicForm::TDynamicForm(UserInteraction& ui, QWidget* parent) : QDialog(paren
   auto* inGroup = new QGroupBox("Dynamic Scale In", this);
   auto* inLayout = new QVBoxLayout(inGroup);
   auto* values = new QFormLayout;
-  MaxEdit = DisplayEdit("MaxEdit", inGroup);
-  MinEdit = DisplayEdit("MinEdit", inGroup);
-  IntervalEdit = DisplayEdit("IntervalEdit", inGroup);
+  MaxEdit = MakeShownValue("MaxEdit", inGroup);
+  MinEdit = MakeShownValue("MinEdit", inGroup);
+  IntervalEdit = MakeShownValue("IntervalEdit", inGroup);
   values->addRow("Maximum", MaxEdit);
   values->addRow("Minimum", MinEdit);
   values->addRow("Hypsometric Interval", IntervalEdit);

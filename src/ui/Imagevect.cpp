@@ -8,15 +8,14 @@
 #include <QVBoxLayout>
 
 #include "core/NumberText.h"
+#include "ui/DialogParts.h"
 #include "vector/VectorScene.h"
 
 namespace zelmaro {
 namespace {
 
 QLineEdit* AddDisplay(QFormLayout& rows, const char* name, const char* label, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
-  edit->setReadOnly(true);
+  QLineEdit* edit = MakeShownValue(name, parent);
   rows.addRow(label, edit);
   return edit;
 }

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QScreen>
@@ -279,6 +280,14 @@ void TMainForm::BuildStatusBar() {
   }
 }
 
+QWidget* TMainForm::AddPictureWindow(QMdiSubWindow& window, const char* glyph, const QSize& size) {
+  window.setWindowIcon(ToolGlyph(glyph));
+  mdiArea_->addSubWindow(&window);
+  window.resize(size);
+  window.show();
+  return &window;
+}
+
 void TMainForm::CreateForms() {
   // Windows that other commands fill in begin as empty dialogs under their own name.
   const auto emptyForm = [this](const char* name) -> QWidget* {
@@ -291,11 +300,7 @@ void TMainForm::CreateForms() {
       {"TImageForm",
        [this] {
          ImageForm = new TImageForm(Session, *this);
-         ImageForm->setWindowIcon(ToolGlyph("RasterSpeedButton"));
-         mdiArea_->addSubWindow(ImageForm);
-         ImageForm->resize(660, 500);
-         ImageForm->show();
-         return ImageForm;
+         return AddPictureWindow(*ImageForm, "RasterSpeedButton", QSize(660, 500));
        }},
       {"TVertexForm", nullptr},
       {"TImageRasterForm", [this] { return ImageRasterForm = new TImageRasterForm(this); }},
@@ -305,11 +310,7 @@ void TMainForm::CreateForms() {
       {"TResultForm",
        [this] {
          ResultForm = new TResultForm(Session, *this);
-         ResultForm->setWindowIcon(ToolGlyph("DilatSpeedButton"));
-         mdiArea_->addSubWindow(ResultForm);
-         ResultForm->resize(420, 320);
-         ResultForm->show();
-         return ResultForm;
+         return AddPictureWindow(*ResultForm, "DilatSpeedButton", QSize(420, 320));
        }},
       {"TBreakForm", [this] { return BreakForm = new TBreakForm(this); }},
       {"TEbarbForm", [this] { return EbarbForm = new TEbarbForm(this); }},

@@ -18,7 +18,9 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
+class QSize;
 
 namespace zelmaro {
 
@@ -172,6 +174,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void BuildToolBar();
   void BuildStatusBar();
   void CreateForms();
+  // A picture window shown as a child of the main window with its icon and first size.
+  QWidget* AddPictureWindow(QMdiSubWindow& window, const char* glyph, const QSize& size);
   // The windows of the vector road by class name; nullptr for any other name.
   QWidget* MakeVectorRoadForm(std::string_view name);
   QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);

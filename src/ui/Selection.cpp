@@ -9,14 +9,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/DialogParts.h"
 #include "ui/UserInteraction.h"
 
 namespace zelmaro {
 namespace {
 
 QLineEdit* NamedEdit(const char* name, QWidget* parent, bool readOnly) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(name);
+  QLineEdit* edit = MakeNamedEdit(name, parent);
   edit->setReadOnly(readOnly);
   // The frame display is for reading only: typing starts in the pixel size.
   if (readOnly) edit->setFocusPolicy(Qt::NoFocus);

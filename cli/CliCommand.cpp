@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 #include "core/NumberText.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 
 namespace zelmaro::cli {
 

@@ -1,8 +1,9 @@
 // zelmaro-cli convert: a raw DEM as the ASCII grid that Save DEM writes.
+#include <cmath>
 #include <cstdio>
 
 #include "CliCommand.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 #include "raster/OutputFiles.h"
 
 namespace zelmaro::cli {
@@ -11,15 +12,15 @@ namespace {
 int RunConvert(const CliArguments& arguments) {
   arguments.RejectUnknown({"dem", "pixel", "xmin", "ymin", "unit", "out", "size"});
   const std::string demPath = arguments.Text("dem");
-  CoordUtmModel coordinates;
-  coordinates.UtmPixelSize = arguments.Real("pixel");
-  coordinates.UtmXMin = arguments.Real("xmin");
-  coordinates.UtmYMin = arguments.Real("ymin");
-  coordinates.SelectUnit(UnitNumberOfFactor(arguments.UnitFactorOf("unit")));
+  AsciiGridFrame frame;
+  frame.CellSize = std::trunc(arguments.Real("pixel"));
+  frame.XMin = arguments.Real("xmin");
+  frame.YMin = arguments.Real("ymin");
+  frame.ValueFactor = arguments.UnitFactorOf("unit");
   const std::string out = arguments.Text("out");
   SessionState session;
   session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
-  SaveDemAscii(session, out, coordinates);
+  SaveDemAscii(session, out, frame);
   std::printf("ASCII grid written to %s.asc (%d lines x %d columns)\n", out.c_str(),
               session.DemGrid.Lines(), session.DemGrid.Columns());
   return 0;

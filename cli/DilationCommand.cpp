@@ -5,7 +5,7 @@
 
 #include "CliCommand.h"
 #include "core/Error.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 #include "interp/Dilation.h"
 #include "raster/OutputFiles.h"
 #include "raster/ShadeDem.h"
@@ -21,7 +21,7 @@ struct DilationOptions {
   std::string out;
   ZoneParameters zone;
   std::optional<std::string> ascii;
-  CoordUtmModel coordinates;
+  AsciiGridFrame frame;
   std::optional<std::string> shade;
 };
 
@@ -38,12 +38,11 @@ DilationOptions ReadOptions(const CliArguments& arguments) {
   }
   options.ascii = arguments.OptionalText("asc");
   if (options.ascii) {
-    options.coordinates.UtmPixelSize = options.zone.ZonePixelSize;
-    options.coordinates.UtmXMin = arguments.Real("xmin");
-    options.coordinates.UtmYMin = arguments.Real("ymin");
-    const std::int32_t unit =
+    options.frame.CellSize = options.zone.ZonePixelSize;
+    options.frame.XMin = arguments.Real("xmin");
+    options.frame.YMin = arguments.Real("ymin");
+    options.frame.ValueFactor =
         arguments.Has("unit") ? arguments.UnitFactorOf("unit") : options.scaleOut;
-    options.coordinates.SelectUnit(UnitNumberOfFactor(unit));
   } else if (arguments.Has("xmin") || arguments.Has("ymin") || arguments.Has("unit")) {
     throw Error("The options --xmin, --ymin and --unit belong to --asc.");
   }
@@ -62,7 +61,7 @@ int RunDilation(const CliArguments& arguments) {
               options.out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(),
               options.out.c_str());
   if (options.ascii) {
-    SaveDemAscii(session, *options.ascii, options.coordinates);
+    SaveDemAscii(session, *options.ascii, options.frame);
     std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
   }
   if (options.shade) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/Error.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 
 namespace zelmaro {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/Error.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 #include "interp/Dilation.h"
 #include "interp/LevelPass.h"
 #include "interp/RegionDilation.h"

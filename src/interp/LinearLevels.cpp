@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/Error.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 #include "interp/Dilation.h"
 
 namespace zelmaro {

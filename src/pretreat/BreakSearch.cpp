@@ -3,8 +3,8 @@
 #include <array>
 
 #include "core/FileIO.h"
+#include "core/NeighbourCode.h"
 #include "pretreat/LineCellScan.h"
-#include "pretreat/NeighbourCode.h"
 
 namespace zelmaro {
 namespace {

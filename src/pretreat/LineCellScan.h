@@ -6,9 +6,9 @@
 #include <cstring>
 
 #include "core/Grid.h"
+#include "core/NeighbourCode.h"
 #include "core/SessionState.h"
 #include "pretreat/DeletionTables.h"
-#include "pretreat/NeighbourCode.h"
 
 namespace zelmaro {
 

@@ -37,16 +37,16 @@ std::string AltitudeTableText(const AltitudeTableArray& table, int altitudeCount
   return text;
 }
 
-std::string AsciiGridText(const IntGrid& dem, const CoordUtmModel& coordinates) {
-  const double divisor = coordinates.UnitDivisor();
+std::string AsciiGridText(const IntGrid& dem, const AsciiGridFrame& frame) {
+  const double divisor = static_cast<double>(frame.ValueFactor);
   if (divisor == 0.0) throw Error("The unit of the DEM values is not chosen.");
   std::string text;
   text.reserve(dem.CellCount() * 12 + 200);
   text += "ncols " + std::to_string(dem.Columns()) + "\n";
   text += "nrows " + std::to_string(dem.Lines()) + "\n";
-  text += "xllcorner " + FormatFixed6(coordinates.UtmXMin) + "\n";
-  text += "yllcorner " + FormatFixed6(coordinates.UtmYMin) + "\n";
-  text += "cellsize " + FormatFixed6(std::trunc(coordinates.UtmPixelSize)) + "\n";
+  text += "xllcorner " + FormatFixed6(frame.XMin) + "\n";
+  text += "yllcorner " + FormatFixed6(frame.YMin) + "\n";
+  text += "cellsize " + FormatFixed6(frame.CellSize) + "\n";
   text += "nodata_value -9999.9999\n";
   for (int line = 0; line < dem.Lines(); ++line) {
     const std::int32_t* row = dem[line];
@@ -112,9 +112,9 @@ void SaveDemRaw(const SessionState& session, const std::string& stem, const Zone
 }
 
 void SaveDemAscii(const SessionState& session, const std::string& stem,
-                  const CoordUtmModel& coordinates) {
+                  const AsciiGridFrame& frame) {
   RequireGrid(!session.DemGrid.Empty(), "DEM");
-  WriteFileAtomically(stem + ".asc", WithCrLf(AsciiGridText(session.DemGrid, coordinates)));
+  WriteFileAtomically(stem + ".asc", WithCrLf(AsciiGridText(session.DemGrid, frame)));
 }
 
 }  // namespace zelmaro

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/CoordUtmModel.h"
+#include "core/AsciiGridFrame.h"
 #include "core/Grid.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
@@ -17,8 +17,8 @@ std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zo
                                 bool withCoordinates);
 // "code altitude" lines for codes 1 to altitudeCount.
 std::string AltitudeTableText(const AltitudeTableArray& table, int altitudeCount);
-// The ASCII grid of a DEM, values divided by the unit divisor of the dialog.
-std::string AsciiGridText(const IntGrid& dem, const CoordUtmModel& coordinates);
+// The ASCII grid of a DEM, values divided by the frame's value factor.
+std::string AsciiGridText(const IntGrid& dem, const AsciiGridFrame& frame);
 // Raw images: one byte per cell, and 4-byte little-endian integers per cell.
 std::string RawBytes(const ByteGrid& image);
 std::string RawDemBytes(const IntGrid& dem);
@@ -36,6 +36,6 @@ void SaveShadedImage(const SessionState& session, const std::string& stem,
 void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone);
 // stem.asc, the ASCII grid of the DEM.
 void SaveDemAscii(const SessionState& session, const std::string& stem,
-                  const CoordUtmModel& coordinates);
+                  const AsciiGridFrame& frame);
 
 }  // namespace zelmaro

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "core/TreatmentChoiceModel.h"
+#include "forms/TreatmentChoiceModel.h"
 #include "ui/TreatmentChoice.h"
 
 class QLineEdit;

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <array>
 
-#include "pretreat/NeighbourCode.h"
+#include "core/NeighbourCode.h"
 
 namespace zelmaro {
 namespace {

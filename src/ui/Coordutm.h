@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/CoordUtmModel.h"
+#include "forms/CoordUtmModel.h"
 
 class QLineEdit;
 class QPushButton;

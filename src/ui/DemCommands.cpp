@@ -5,7 +5,7 @@
 #include <QMdiArea>
 
 #include "core/DisplayBitmap.h"
-#include "core/ResultViewMath.h"
+#include "forms/ResultViewMath.h"
 #include "interp/Dilation.h"
 #include "raster/ShadeDem.h"
 #include "ui/Deminfo.h"

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "core/DemInfoModel.h"
+#include "forms/DemInfoModel.h"
 
 class QLineEdit;
 class QPushButton;

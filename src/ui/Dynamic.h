@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "core/ScaleDialogs.h"
+#include "forms/ScaleDialogs.h"
 
 class QLineEdit;
 class QPushButton;

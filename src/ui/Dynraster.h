@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/ScaleDialogs.h"
+#include "forms/ScaleDialogs.h"
 
 class QLineEdit;
 class QPushButton;

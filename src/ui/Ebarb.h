@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/TreatmentChoiceModel.h"
+#include "forms/TreatmentChoiceModel.h"
 #include "ui/TreatmentChoice.h"
 
 namespace zelmaro {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/EditorDialogs.h"
+#include "forms/EditorDialogs.h"
 
 class QLineEdit;
 class QPushButton;

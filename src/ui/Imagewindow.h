@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "core/DisplayBitmap.h"
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 #include "ui/PictureWindow.h"
 
 namespace zelmaro {

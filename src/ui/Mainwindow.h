@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/CommandEnabling.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
+#include "forms/CommandEnabling.h"
 #include "pretreat/EditorTools.h"
 #include "ui/Imagewindow.h"
 #include "ui/StatusPanels.h"

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 
 class QCloseEvent;
 class QMdiSubWindow;

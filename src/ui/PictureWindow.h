@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "core/DisplayBitmap.h"
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 #include "ui/ScreenBitmap.h"
 
 class QScrollBar;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "core/EditorDialogs.h"
+#include "forms/EditorDialogs.h"
 
 class QLineEdit;
 class QPushButton;

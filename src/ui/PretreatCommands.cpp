@@ -1,6 +1,6 @@
 // The pre-treatment commands of the main window: corner elimination, ebarbulation and
 // break search, with their Info forms.
-#include "core/TreatmentChoiceModel.h"
+#include "forms/TreatmentChoiceModel.h"
 #include "pretreat/BreakSearch.h"
 #include "pretreat/Ebarbulation.h"
 #include "pretreat/Skeletonization.h"

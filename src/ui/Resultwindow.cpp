@@ -2,8 +2,8 @@
 
 #include <tuple>
 
-#include "core/ResultViewMath.h"
 #include "core/SessionState.h"
+#include "forms/ResultViewMath.h"
 
 namespace zelmaro {
 

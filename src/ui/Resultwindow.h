@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/DisplayBitmap.h"
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 #include "ui/PictureWindow.h"
 
 namespace zelmaro {

@@ -50,7 +50,7 @@ void TMainForm::SaveDemCommand() {
     }
     // Cancel in the coordinates dialog abandons the grid: nothing is written.
     if (!CoordUTMForm->AskCoordinates()) return;
-    SaveDemAscii(Session, choice->path, CoordUTMForm->Model);
+    SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame());
   });
   ui_.SetScreenCursor(kArrowCursor);
 }

@@ -94,7 +94,7 @@ TSelectionForm::TSelectionForm(UserInteraction& ui, const SessionState& session,
   layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 }
 
-void TSelectionForm::ShowSceneFrame(const VectorSceneFrame& frame) {
+void TSelectionForm::ShowSceneFrame(const MapExtent& frame) {
   Model.ShowSceneFrame(frame);
   ShowText(MinXEdit, Model.MinXText);
   ShowText(MinYEdit, Model.MinYText);

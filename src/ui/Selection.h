@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "vector/SelectionForm.h"
+#include "forms/SelectionForm.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -22,7 +22,7 @@ class TSelectionForm : public QDialog {
   TSelectionForm(UserInteraction& ui, const SessionState& session, QWidget* parent = nullptr);
 
   // Fills the frame display after a vector load.
-  void ShowSceneFrame(const VectorSceneFrame& frame);
+  void ShowSceneFrame(const MapExtent& frame);
   // Shows the dialog; true only when OK closed it with a zone that passed every check,
   // so that the selection never runs on values the user did not confirm.
   bool AskZone();

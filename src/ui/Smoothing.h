@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/SmoothingModel.h"
+#include "forms/SmoothingModel.h"
 
 class QLineEdit;
 class QPushButton;

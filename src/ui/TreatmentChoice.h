@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/TreatmentChoiceModel.h"
+#include "forms/TreatmentChoiceModel.h"
 
 class QGroupBox;
 class QPushButton;

@@ -78,7 +78,7 @@ void TMainForm::VectSpeedButtonClick() {
   if (loaded) {
     ShowScenePreview(*this);
     ImageVectForm->ShowFrame(frame);
-    SelectionForm->ShowSceneFrame(frame);
+    SelectionForm->ShowSceneFrame(SceneExtent(Session));
     DynamicForm->ShowRange(frame.ZMin, frame.ZMax, frame.HypsometricInterval);
     ApplyEnabling(EnablingEvent::VectorLoaded);
   }

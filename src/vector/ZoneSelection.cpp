@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/Error.h"
+#include "core/NeighbourCode.h"
 #include "core/NumberText.h"
-#include "pretreat/NeighbourCode.h"
 #include "vector/DxfPolylineScan.h"
 #include "vector/SegmentWalk.h"
 

@@ -58,13 +58,8 @@ TEST_F(ShadeConvertCli, ConvertWritesTheSameAsciiGridAsSaveDem) {
       RunCli("convert --dem " + folder.File("site_m4.raw") +
              " --pixel 25 --xmin 1756000 --ymin 5917000.5 --unit cm --out " + folder.File("site")),
       0);
-  CoordUtmModel coordinates;
-  coordinates.UtmPixelSize = 25;
-  coordinates.UtmXMin = 1756000;
-  coordinates.UtmYMin = 5917000.5;
-  coordinates.SelectUnit(3);
   const std::string text = ReadFileBytes(folder.File("site.asc"));
-  EXPECT_EQ(text, WithCrLf(AsciiGridText(session.DemGrid, coordinates)));
+  EXPECT_EQ(text, WithCrLf(AsciiGridText(session.DemGrid, {25, 1756000, 5917000.5, 100})));
   EXPECT_EQ(text.substr(0, 44), "ncols 7\r\nnrows 5\r\nxllcorner 1756000.000000\r\n");
   EXPECT_NE(text.find("\r\n100.000000\t99.100000\t"), std::string::npos);
 }

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "core/SmoothingModel.h"
+#include "forms/SmoothingModel.h"
 #include "interp/Smoothing.h"
 #include "reference/SmoothingReference.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/TreatmentChoiceModel.h"
+#include "forms/TreatmentChoiceModel.h"
 #include "pretreat/PretreatTestSupport.h"
 
 namespace zelmaro {

@@ -5,8 +5,8 @@
 #include <deque>
 #include <random>
 
-#include "core/EditorDialogs.h"
 #include "core/Error.h"
+#include "forms/EditorDialogs.h"
 #include "pretreat/PretreatTestSupport.h"
 
 namespace zelmaro {

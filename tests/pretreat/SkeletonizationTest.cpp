@@ -4,8 +4,8 @@
 
 #include <set>
 
+#include "core/NeighbourCode.h"
 #include "pretreat/DeletionTables.h"
-#include "pretreat/NeighbourCode.h"
 #include "pretreat/PretreatTestSupport.h"
 
 namespace zelmaro {

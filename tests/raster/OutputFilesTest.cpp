@@ -59,12 +59,7 @@ TEST(SaveDemRaw, WritesTheDescriptiveFileOfElevenLinesAndLittleEndianCells) {
 
 TEST(SaveDemAscii, WritesTheHeaderAndTabEndedLinesInTheChosenUnit) {
   TemporaryFolder folder;
-  CoordUtmModel coordinates;
-  coordinates.PixSizeEditChange("30.9");
-  coordinates.XMinEditChange("1000.5");
-  coordinates.YMinEditChange("2000");
-  coordinates.SelectUnit(3);
-  SaveDemAscii(SessionWithDem(), folder.File("dem"), coordinates);
+  SaveDemAscii(SessionWithDem(), folder.File("dem"), {30, 1000.5, 2000, 100});
   EXPECT_EQ(ListFolder(folder.Path()), "dem.asc");
   EXPECT_EQ(ReadFileBytes(folder.File("dem.asc")),
             "ncols 3\r\nnrows 2\r\nxllcorner 1000.500000\r\nyllcorner 2000.000000\r\n"
@@ -75,7 +70,7 @@ TEST(SaveDemAscii, WritesTheHeaderAndTabEndedLinesInTheChosenUnit) {
 
 TEST(SaveDemAscii, RefusesToWriteWithoutAUnit) {
   TemporaryFolder folder;
-  EXPECT_THROW(SaveDemAscii(SessionWithDem(), folder.File("dem"), CoordUtmModel{}), Error);
+  EXPECT_THROW(SaveDemAscii(SessionWithDem(), folder.File("dem"), AsciiGridFrame{}), Error);
   EXPECT_EQ(ListFolder(folder.Path()), "");
 }
 

@@ -118,7 +118,7 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
   Click("SaveDEMSpeedButton");
   EXPECT_EQ(Main().CoordUTMForm->Model.UtmPixelSize, 30.0);
   EXPECT_EQ(ListFolder(saved.Path()), "dem.asc dem_m4.raw dem_m4.txt");
-  SaveDemAscii(Session(), reference.File("dem"), Main().CoordUTMForm->Model);
+  SaveDemAscii(Session(), reference.File("dem"), Main().CoordUTMForm->Model.Frame());
   EXPECT_EQ(ReadFileBytes(saved.File("dem.asc")), ReadFileBytes(reference.File("dem.asc")));
   EXPECT_EQ(ReadFileBytes(saved.File("dem.asc")).substr(0, 35),
             "ncols 522\r\nnrows 366\r\nxllcorner 441");

@@ -4,7 +4,7 @@
 #include <QRadioButton>
 
 #include "UiTestSupport.h"
-#include "core/ResultViewMath.h"
+#include "forms/ResultViewMath.h"
 #include "ui/Dynamic.h"
 #include "ui/Pipette.h"
 #include "ui/Resultwindow.h"

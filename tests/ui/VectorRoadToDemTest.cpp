@@ -96,12 +96,7 @@ TEST_P(VectorRoadToDemTest, SheetToSavedDemThroughTheDesktopProgram) {
       "ncols 110\r\nnrows 90\r\nxllcorner 500400.000000\r\nyllcorner 2100100.000000\r\n"
       "cellsize 20.000000\r\nnodata_value -9999.9999\r\n";
   EXPECT_EQ(grid.substr(0, header.size()), header);
-  CoordUtmModel coordinates;
-  coordinates.UtmPixelSize = 20;
-  coordinates.UtmXMin = 500400;
-  coordinates.UtmYMin = 2100100;
-  coordinates.SelectUnit(2);
-  EXPECT_EQ(grid, WithCrLf(AsciiGridText(core.DemGrid, coordinates)));
+  EXPECT_EQ(grid, WithCrLf(AsciiGridText(core.DemGrid, {20, 500400, 2100100, 10})));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothPolylineForms, VectorRoadToDemTest, ::testing::Bool(),

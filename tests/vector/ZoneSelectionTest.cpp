@@ -1,4 +1,4 @@
-#include "pretreat/NeighbourCode.h"
+#include "core/NeighbourCode.h"
 #include "vector/ZoneSelection.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 
 namespace zelmaro {
 

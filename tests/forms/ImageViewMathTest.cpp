@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/ImageViewMath.h"
 #include "core/SessionState.h"
+#include "forms/ImageViewMath.h"
 #include "support/TestSupport.h"
 
 namespace zelmaro {

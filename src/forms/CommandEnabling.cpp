@@ -1,4 +1,4 @@
-#include "core/CommandEnabling.h"
+#include "forms/CommandEnabling.h"
 
 #include <array>
 #include <initializer_list>

@@ -1,7 +1,9 @@
-#include "core/CoordUtmModel.h"
+#include "forms/CoordUtmModel.h"
+
+#include <cmath>
 
 #include "core/NumberText.h"
-#include "core/ScaleDialogs.h"
+#include "core/Units.h"
 
 namespace zelmaro {
 
@@ -29,6 +31,10 @@ std::optional<std::string> CoordUtmModel::OkRefusal() const {
     return std::string("Choose the unit of the DEM values under Dynamic Scale.");
   }
   return std::nullopt;
+}
+
+AsciiGridFrame CoordUtmModel::Frame() const {
+  return {std::trunc(UtmPixelSize), UtmXMin, UtmYMin, UnitFactor(UtmUnit)};
 }
 
 double CoordUtmModel::UnitDivisor() const {

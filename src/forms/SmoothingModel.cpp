@@ -1,4 +1,4 @@
-#include "core/SmoothingModel.h"
+#include "forms/SmoothingModel.h"
 
 #include "core/NumberText.h"
 

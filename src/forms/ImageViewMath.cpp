@@ -1,4 +1,4 @@
-#include "core/ImageViewMath.h"
+#include "forms/ImageViewMath.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "core/CoordUtmModel.h"
 #include "core/Error.h"
-#include "core/ScaleDialogs.h"
+#include "forms/CoordUtmModel.h"
+#include "forms/ScaleDialogs.h"
 
 namespace zelmaro {
 namespace {

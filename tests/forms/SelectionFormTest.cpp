@@ -1,8 +1,8 @@
-#include "vector/SelectionForm.h"
+#include "forms/SelectionForm.h"
 
 #include <gtest/gtest.h>
 
-#include "vector/VectorScene.h"
+#include "core/MapExtent.h"
 
 namespace zelmaro {
 namespace {
@@ -79,7 +79,7 @@ TEST(SelectionForm, WholeSceneTakesTheSceneFrame) {
 
 TEST(SelectionForm, ShowsTheSceneFrame) {
   SelectionFormModel form;
-  VectorSceneFrame frame;
+  MapExtent frame;
   frame.XMin = 1756000;
   frame.XMax = 1756870.25;
   form.ShowSceneFrame(frame);

@@ -1,4 +1,4 @@
-#include "core/DemInfoModel.h"
+#include "forms/DemInfoModel.h"
 
 namespace zelmaro {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/CommandEnabling.h"
+#include "forms/CommandEnabling.h"
 
 namespace zelmaro {
 namespace {

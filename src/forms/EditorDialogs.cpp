@@ -1,4 +1,4 @@
-#include "core/EditorDialogs.h"
+#include "forms/EditorDialogs.h"
 
 #include "core/NumberText.h"
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/CodePalette.h"
+#include "core/MapExtent.h"
 
 namespace zelmaro {
 
@@ -60,13 +61,6 @@ std::string BackgroundText();
 std::string MapCoordinateText(double x, double y);
 std::string ScreenColourText(const PaletteColour& colour);
 std::string ImageSizeText(int lines, int columns);
-
-struct MapExtent {
-  double XMin = 0.0;
-  double XMax = 0.0;
-  double YMin = 0.0;
-  double YMax = 0.0;
-};
 
 // The map-coordinate panel of a position in a picture of shownLines x shownColumns
 // spanning `extent`: the coordinates, or a single blank left of or below the extent;

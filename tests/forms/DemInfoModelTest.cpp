@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/DemInfoModel.h"
+#include "forms/DemInfoModel.h"
 
 namespace zelmaro {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/ResultViewMath.h"
+#include "forms/ResultViewMath.h"
 
 #include <gtest/gtest.h>
 

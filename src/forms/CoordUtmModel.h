@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/AsciiGridFrame.h"
+
 namespace zelmaro {
 
 // The values of the UTM Coordinates dialog that the ASCII grid needs: the cell size,
@@ -37,6 +39,8 @@ class CoordUtmModel {
 
   // 1.0, 10.0, 100.0 or 1000.0 for the units 1 to 4.
   double UnitDivisor() const;
+  // What the ASCII grid is written with: the pixel size in whole map units.
+  AsciiGridFrame Frame() const;
 };
 
 }  // namespace zelmaro

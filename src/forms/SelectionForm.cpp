@@ -1,7 +1,6 @@
-#include "vector/SelectionForm.h"
+#include "forms/SelectionForm.h"
 
 #include "core/NumberText.h"
-#include "vector/VectorScene.h"
 
 namespace zelmaro {
 namespace {
@@ -29,7 +28,7 @@ std::optional<std::string> FirstRefusal(bool wholeScene, bool selectedZone,
 
 }  // namespace
 
-void SelectionFormModel::ShowSceneFrame(const VectorSceneFrame& frame) {
+void SelectionFormModel::ShowSceneFrame(const MapExtent& frame) {
   MinXText = FormatGeneral15(frame.XMin);
   MaxXText = FormatGeneral15(frame.XMax);
   MinYText = FormatGeneral15(frame.YMin);

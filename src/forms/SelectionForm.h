@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "core/MapExtent.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 
 namespace zelmaro {
-
-struct VectorSceneFrame;
 
 // The values of the Vector Image Selection dialog: the pixel size and the zone that
 // Extract Vector Zone uses, which the output files and the hill shading read as well.
@@ -30,7 +29,7 @@ class SelectionFormModel {
 
   ZoneParameters Zone;
 
-  void ShowSceneFrame(const VectorSceneFrame& frame);
+  void ShowSceneFrame(const MapExtent& frame);
 
   // Whole Scene: the zone becomes the scene frame.
   void RadioButton1Click(const SessionState& session);

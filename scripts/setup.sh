@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev)
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libgtest-dev libgdal-dev libtbb-dev
+  libeigen3-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||

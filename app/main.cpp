@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/Mainwindow.h"
-#include "ui/QtUserInteraction.h"
+#include "ui/interaction/QtUserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Mainwindow.h"
-#include "ui/ScriptedUserInteraction.h"
+#include "ui/interaction/ScriptedUserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
 
 namespace zelmaro::testing {
 

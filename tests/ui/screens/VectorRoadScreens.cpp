@@ -12,9 +12,9 @@
 #include <QThread>
 #include <cstdio>
 
-#include "ui/Imagewindow.h"
-#include "ui/Mainwindow.h"
-#include "ui/ScriptedUserInteraction.h"
+#include "ui/interaction/ScriptedUserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
+#include "ui/windows/Imagewindow.h"
 
 namespace {
 

@@ -1,0 +1,94 @@
+// The DEM commands of the main window: the dilation interpolation, the display of the
+// shaded DEM, its information and the pipette of the result window.
+#include <QAction>
+#include <QDialog>
+#include <QMdiArea>
+
+#include "core/DisplayBitmap.h"
+#include "forms/ResultViewMath.h"
+#include "interp/Dilation.h"
+#include "raster/ShadeDem.h"
+#include "ui/dialogs/Deminfo.h"
+#include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Pipette.h"
+#include "ui/interaction/UserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
+#include "ui/windows/Resultwindow.h"
+
+namespace zelmaro {
+
+void TMainForm::ConnectDemCommands() {
+  const std::vector<std::pair<const char*, void (TMainForm::*)()>> buttons{
+      {"DilatSpeedButton", &TMainForm::DilatSpeedButtonClick},
+      {"SaveShadowSpeedButton", &TMainForm::SaveShadowSpeedButtonClick},
+      {"SaveDEMSpeedButton", &TMainForm::SaveDEMSpeedButtonClick},
+      {"SaveContLineSpeedButton", &TMainForm::SaveContLineSpeedButtonClick},
+      {"SuavSpeedButton", &TMainForm::SuavSpeedButtonClick},
+      {"RuzeSpeedButton", &TMainForm::RuzeSpeedButtonClick},
+  };
+  for (const auto& [name, handler] : buttons) {
+    connect(Action(name), &QAction::triggered, this, handler);
+  }
+}
+
+void TMainForm::DilTreatmentClick() {
+  RunDilation();
+}
+
+void TMainForm::DilatSpeedButtonClick() {
+  RunDilation();
+}
+
+void TMainForm::RunDilation() {
+  ui_.SetScreenCursor(kHourglassCursor);
+  // Without both units the seeds cannot be converted: the command stops before
+  // anything changes.
+  if (!DynamicForm->AskScale()) {
+    ui_.SetScreenCursor(kArrowCursor);
+    return;
+  }
+  // Set again once the dialog is gone, so that the screen under it is repainted and the
+  // hourglass shows before the long run keeps the event loop busy.
+  ui_.SetScreenCursor(kHourglassCursor);
+  const bool done = RunCommandStep([this] {
+    SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
+    DilationInterpolation(Session);
+  });
+  if (done) {
+    ShowDem();
+    ApplyEnabling(EnablingEvent::DemFilled);
+    ApplyEnabling(EnablingEvent::DilationFinished);
+  }
+  ui_.SetScreenCursor(kArrowCursor);
+}
+
+void TMainForm::ShowDem() {
+  Session.ShadedImage =
+      ShadeDem(Session.DemGrid, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
+  ResultForm->show();
+  ResultForm->raise();
+  mdiArea_->setActiveSubWindow(ResultForm);
+  const DisplayBitmap picture = DisplayBitmap::FromGray(Session, Session.ShadedImage);
+  ImageForm->setWindowTitle(QString::fromStdString(Session.InputFileName));
+  ResultForm->SetPicture(picture);
+}
+
+void TMainForm::DilInfoClick() {
+  ShowForm("TMorphoMathForm");
+  ShowForm("TDilationForm");
+}
+
+void TMainForm::InfoDEM1Click() {
+  DEMInfoForm->ShowValues(Session, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
+  ui_.RunModal(*DEMInfoForm);
+}
+
+void TMainForm::ResultPipettePicked(int code) {
+  // The value picked here is the one the pencil and the rule draw with, as when it is
+  // picked in the image window.
+  CLValueForm->PickValue(code);
+  ui_.ShowMessage("Pipette", SelectedValueText(code), MessageIcon::None, this);
+  ui_.RunModal(*CLValueForm);
+}
+
+}  // namespace zelmaro

@@ -1,0 +1,99 @@
+// The screen editor of the main window: the five tools that the image window hands its
+// clicks to, and Come Back.
+#include "core/DisplayBitmap.h"
+#include "pretreat/EditorTools.h"
+#include "ui/dialogs/Fillinginfo.h"
+#include "ui/dialogs/Infopoint.h"
+#include "ui/dialogs/Pipette.h"
+#include "ui/interaction/UserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
+
+namespace zelmaro {
+namespace {
+
+MouseButton ToMouseButton(ClickButton button) {
+  switch (button) {
+    case ClickButton::Left:
+      return MouseButton::Left;
+    case ClickButton::Right:
+      return MouseButton::Right;
+    default:
+      return MouseButton::Other;
+  }
+}
+
+}  // namespace
+
+ShownArea TMainForm::EditorArea() const {
+  return {ImageForm->ShownLines, ImageForm->ShownColumns};
+}
+
+void TMainForm::ShowEditedImage(DisplayBitmap& picture) {
+  const ByteGrid& image = Session.ContourImage;
+  for (int line = 0; line < image.Lines(); ++line) {
+    for (int column = 0; column < image.Columns(); ++column) {
+      picture.SetColour(column, line, Session.CodePalette[image[line][column]]);
+    }
+  }
+  ImageForm->SetPicture(picture);
+  ImageForm->PaintBox()->repaint();
+}
+
+void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, DisplayBitmap& picture) {
+  const ShownArea area = EditorArea();
+  const int line = click.line;
+  const int column = click.column;
+  if (!EditableCell(Session, area, line, column)) return;
+  const MouseButton button = ToMouseButton(click.button);
+  const std::int32_t drawingValue = CLValueForm->Model.DrawingValue;
+  ToolOutcome outcome;
+  const bool done = RunCommandStep([&] {
+    switch (tool) {
+      case EditorTool::Pipette: {
+        std::int32_t picked = 0;
+        if (PipetteClick(Session, area, line, column, button, picked)) {
+          CLValueForm->PickValue(picked);
+          ui_.RunModal(*CLValueForm);
+        }
+        break;
+      }
+      case EditorTool::Pencil:
+        ImageForm->KeepZoom = 1;
+        outcome = PencilClick(Session, area, line, column, button, drawingValue);
+        break;
+      case EditorTool::IsolatedPoint:
+        // Refused before the dialog when no gray tone is left for a new code.
+        InfoPointForm->ShowCode(NextIsolatedPointCode(Session));
+        ui_.RunModal(*InfoPointForm);
+        ImageForm->KeepZoom = 1;
+        outcome = IsolatedPointClick(Session, area, line, column, button,
+                                     InfoPointForm->Model.PointAltitude);
+        break;
+      case EditorTool::Rule:
+        ImageForm->KeepZoom = 1;
+        outcome = RuleClick(Session, area, line, column, button, drawingValue);
+        break;
+      case EditorTool::Filling:
+        ui_.RunModal(*FunnelInfoForm);
+        ImageForm->KeepZoom = 1;
+        outcome =
+            FillClick(Session, area, line, column, button, FunnelInfoForm->Model.FillingValue);
+        break;
+    }
+  });
+  if (!done) return;
+  if (outcome.Redisplay) ShowEditedImage(picture);
+  if (!outcome.InfoMessage.empty()) {
+    ui_.ShowMessage("INFO", outcome.InfoMessage, MessageIcon::Information, this);
+  }
+}
+
+void TMainForm::ComeBackSpeedButtonClick() {
+  const ShownArea area = EditorArea();
+  ComeBack(Session, area);
+  DisplayBitmap picture =
+      DisplayBitmap::Create(Session, area.Columns, area.Lines, DisplayBitmap::PixelMode::Colour);
+  ShowEditedImage(picture);
+}
+
+}  // namespace zelmaro

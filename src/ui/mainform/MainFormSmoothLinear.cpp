@@ -1,0 +1,60 @@
+// The Smoothing and Lineal Interpolation commands of the main window.
+#include "interp/LinearInterpolation.h"
+#include "interp/Smoothing.h"
+#include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Dynraster.h"
+#include "ui/dialogs/Smoothing.h"
+#include "ui/interaction/UserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
+
+namespace zelmaro {
+
+void TMainForm::SmoothingTreatmentClick() {
+  RunSmoothing();
+}
+
+void TMainForm::SuavSpeedButtonClick() {
+  RunSmoothing();
+}
+
+void TMainForm::RunSmoothing() {
+  ui_.SetScreenCursor(kHourglassCursor);
+  ui_.RunModal(*SmoothingForm);
+  // A Range the grid cannot hold is refused before the DEM changes.
+  if (RunCommandStep([this] { SmoothDem(Session, SmoothingForm->Model.Range); })) ShowDem();
+  ui_.SetScreenCursor(kArrowCursor);
+}
+
+void TMainForm::LinInterpTreatmentClick() {
+  RunLinear(EnablingEvent::LinearFinishedFromMenu);
+}
+
+void TMainForm::RuzeSpeedButtonClick() {
+  RunLinear(EnablingEvent::LinearFinishedFromButton);
+}
+
+void TMainForm::RunLinear(EnablingEvent finished) {
+  // Without both units the seeds cannot be converted: the command stops before
+  // anything changes.
+  if (!DynamicForm->AskScale()) return;
+  ui_.SetScreenCursor(kHourglassCursor);
+  ui_.RunModal(*DynRasterForm);
+  const DynRasterModel& typed = DynRasterForm->Model;
+  const LinearParameters parameters{typed.ParamMinimum, typed.ParamMaximum, typed.ParamInterval,
+                                    DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor()};
+  // Set again once the dialogs are gone, so that the screen under them is repainted
+  // before the long run keeps the event loop busy.
+  ui_.SetScreenCursor(kHourglassCursor);
+  if (RunCommandStep([&] { RunLinearInterpolation(Session, parameters); })) {
+    ShowDem();
+    ApplyEnabling(EnablingEvent::DemFilled);
+    ApplyEnabling(finished);
+  }
+  ui_.SetScreenCursor(kArrowCursor);
+}
+
+void TMainForm::LinInterpInfoClick() {
+  ShowForm("TRuzeInfoForm");
+}
+
+}  // namespace zelmaro

@@ -1,0 +1,129 @@
+// The vector road of the main window: Vectorial loads a DXF scene as a gray preview,
+// Extract Vector Zone cuts the working image out of it, Back and Return switch the
+// image window between the two.
+#include <QMdiArea>
+#include <QScrollBar>
+
+#include "core/DisplayBitmap.h"
+#include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Imagevect.h"
+#include "ui/dialogs/Selection.h"
+#include "ui/interaction/UserInteraction.h"
+#include "ui/mainform/Mainwindow.h"
+#include "ui/mainform/ProgressShown.h"
+#include "ui/windows/Resultwindow.h"
+#include "vector/VectorScene.h"
+#include "vector/ZoneSelection.h"
+
+namespace zelmaro {
+namespace {
+
+MapExtent SceneExtent(const SessionState& session) {
+  return {session.VectorXMin, session.VectorXMax, session.VectorYMin, session.VectorYMax};
+}
+
+MapExtent ZoneExtent(const ZoneParameters& zone) {
+  return {zone.ZoneXMin, zone.ZoneXMax, zone.ZoneYMin, zone.ZoneYMax};
+}
+
+// A scrolled position of one picture means nothing in the other: each view of the
+// vector road opens at its top left corner.
+void ScrollToOrigin(TImageForm& image) {
+  image.HorizontalScrollBar()->setValue(0);
+  image.VerticalScrollBar()->setValue(0);
+}
+
+// The whole scene in gray: lines black on white.
+void ShowScenePreview(TMainForm& main) {
+  SessionState& session = main.Session;
+  TImageForm& image = *main.ImageForm;
+  image.Extent = SceneExtent(session);
+  image.ShownLines = session.VectorLines;
+  image.ShownColumns = session.VectorColumns;
+  const DisplayBitmap picture = DisplayBitmap::FromGray(session, session.VectorImage);
+  image.setWindowTitle(QString::fromStdString(session.InputFileName));
+  image.SetPicture(picture);
+  ScrollToOrigin(image);
+  main.MdiArea()->setActiveSubWindow(&image);
+}
+
+bool ToolOrZoomDown(const TMainForm& main) {
+  for (const char* name : {"ZoomSpeedButton", "PipetteButton", "PencilButton", "ReglaSpeedButton",
+                           "PointSpeedButton", "FunnelSpeedButton"}) {
+    if (main.Action(name)->isChecked()) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void TMainForm::VectorialClick() {
+  VectSpeedButtonClick();
+}
+
+void TMainForm::VectSpeedButtonClick() {
+  ResultForm->SendBack();
+  ui_.SetScreenCursor(kHourglassCursor);
+  const auto path =
+      ui_.OpenFileName({"VECTORIAL FILE OPENING", "Vectorial Files [*.dxf]|*.dxf", DialogFolder()});
+  if (!path) {
+    ui_.SetScreenCursor(kArrowCursor);
+    return;
+  }
+  VectorSceneFrame frame;
+  const bool loaded = RunCommandStep([&] {
+    ProgressShown progress(*this);
+    frame = RasterizeVectorScene(Session, *path, [&progress](double done) { progress.Step(done); });
+  });
+  if (loaded) {
+    ShowScenePreview(*this);
+    ImageVectForm->ShowFrame(frame);
+    SelectionForm->ShowSceneFrame(SceneExtent(Session));
+    DynamicForm->ShowRange(frame.ZMin, frame.ZMax, frame.HypsometricInterval);
+    ApplyEnabling(EnablingEvent::VectorLoaded);
+  }
+  ui_.SetScreenCursor(kArrowCursor);
+}
+
+void TMainForm::SelectTreatmentClick() {
+  SelectionSpeedButtonClick();
+}
+
+void TMainForm::SelectionSpeedButtonClick() {
+  if (!SelectionForm->AskZone()) return;
+  ui_.SetScreenCursor(kHourglassCursor);
+  ZoneSelection selection;
+  if (RunCommandStep([&] { selection = SelectZone(Session, SelectionForm->Model.Zone); })) {
+    Zone = selection.zone;
+    ImageForm->Extent = ZoneExtent(Zone);
+    ImageForm->ShownLines = selection.Lines;
+    ImageForm->ShownColumns = selection.Columns;
+    ResultForm->ShownLines = selection.Lines;
+    ResultForm->ShownColumns = selection.Columns;
+    ImageForm->ShowContourImage();
+    ScrollToOrigin(*ImageForm);
+    MdiArea()->setActiveSubWindow(ImageForm);
+    ApplyEnabling(EnablingEvent::ZoneSelected);
+    // The zone may be edited at once; a button already down keeps holding the tools.
+    if (!ToolOrZoomDown(*this)) ApplyEnabling(EnablingEvent::ZoomUp);
+  }
+  ui_.SetScreenCursor(kArrowCursor);
+}
+
+void TMainForm::ReverseSpeedButtonClick() {
+  Session.BackViewShown = 1;
+  ShowScenePreview(*this);
+  ApplyEnabling(EnablingEvent::BackShown);
+}
+
+void TMainForm::AdvanceSpeedButtonClick() {
+  ImageForm->ShownLines = ResultForm->ShownLines;
+  ImageForm->ShownColumns = ResultForm->ShownColumns;
+  // The coordinates under the mouse follow the picture on screen, the zone again.
+  ImageForm->Extent = ZoneExtent(Zone);
+  ImageForm->ShowContourImage();
+  ScrollToOrigin(*ImageForm);
+  ApplyEnabling(EnablingEvent::ReturnShown);
+}
+
+}  // namespace zelmaro

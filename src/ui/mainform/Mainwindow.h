@@ -1,0 +1,213 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/SessionState.h"
+#include "core/ZoneParameters.h"
+#include "forms/CommandEnabling.h"
+#include "pretreat/EditorTools.h"
+#include "ui/windows/Imagewindow.h"
+#include "ui/windows/StatusPanels.h"
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSize;
+
+namespace zelmaro {
+
+class UserInteraction;
+class DisplayBitmap;
+class TBreakForm;
+class TCLValueForm;
+class TEbarbForm;
+class TFunnelInfoForm;
+class TInfoPointForm;
+class TCoordUTMForm;
+class TDEMInfoForm;
+class TDynamicForm;
+class TDynRasterForm;
+class TSmoothingForm;
+class TImageRasterForm;
+class TImageSizeForm;
+class TImageVectForm;
+class TSelectionForm;
+class TSumdxfForm;
+class TProgressForm;
+class TResultForm;
+
+// The main window: it owns the session, builds every window once, routes the menu and
+// tool-bar commands and keeps their availability in step with the data.
+class TMainForm : public QMainWindow, public StatusPanels {
+  Q_OBJECT
+ public:
+  // Shows the presentation windows, registers the cursors and builds every child window
+  // and dialog. Open dialogs start in `defaultFolder` until a folder has been used.
+  TMainForm(UserInteraction& ui, std::string defaultFolder, QWidget* parent = nullptr);
+  ~TMainForm() override;
+
+  SessionState Session;
+  // The pixel size and extent of the working image; a raster takes its pixel size from
+  // the Dynamic Parameters dialog.
+  ZoneParameters Zone;
+
+  // The dialogs of the vector road.
+  TImageVectForm* ImageVectForm = nullptr;
+  TSelectionForm* SelectionForm = nullptr;
+  TSumdxfForm* SumdxfForm = nullptr;
+
+  TImageForm* ImageForm = nullptr;
+  TResultForm* ResultForm = nullptr;
+  TImageSizeForm* ImageSizeForm = nullptr;
+  TImageRasterForm* ImageRasterForm = nullptr;
+  TDynamicForm* DynamicForm = nullptr;
+  TDynRasterForm* DynRasterForm = nullptr;
+  TBreakForm* BreakForm = nullptr;
+  TEbarbForm* EbarbForm = nullptr;
+  TCLValueForm* CLValueForm = nullptr;
+  TInfoPointForm* InfoPointForm = nullptr;
+  TFunnelInfoForm* FunnelInfoForm = nullptr;
+  TDEMInfoForm* DEMInfoForm = nullptr;
+  TCoordUTMForm* CoordUTMForm = nullptr;
+  TSmoothingForm* SmoothingForm = nullptr;
+
+  // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
+  QAction* Action(std::string_view name) const;
+  // A window or dialog built at start-up, by its class name; nullptr when unknown.
+  QWidget* Form(std::string_view name) const;
+  // The class names of the windows and dialogs, in the order they were built.
+  const std::vector<std::string>& CreatedForms() const { return createdForms_; }
+  QMdiArea* MdiArea() const { return mdiArea_; }
+
+  const ControlStates& Controls() const { return controls_; }
+  void ApplyEnabling(EnablingEvent event);
+
+  // Runs one step of a command; a zelmaro::Error is shown captioned "ERROR". Returns
+  // false when the step failed.
+  bool RunCommandStep(const std::function<void()>& step);
+  // The folder in which the open and save dialogs start.
+  std::string DialogFolder() const;
+  UserInteraction& Ui() const { return ui_; }
+
+  void ShowProgress();
+  void SetProgress(float fraction);
+  void CloseProgress();
+  TProgressForm* ActiveProgress() const { return activeProgress_; }
+
+  void SetPanelText(int panel, const std::string& text) override;
+  std::string PanelText(int panel) const override;
+
+  // Commands.
+  void RasterClick();
+  void RasterSpeedButtonClick();
+  // The Raster command on a file named on the command line: no open dialog.
+  void RasterOnFile(const std::string& rawPath);
+  void VectorialClick();
+  void VectSpeedButtonClick();
+  void SelectTreatmentClick();
+  void SelectionSpeedButtonClick();
+  void ReverseSpeedButtonClick();
+  void AdvanceSpeedButtonClick();
+  void VariousdxfFilesTreatmentClick();
+  void FusionSpeedButtonClick();
+  void Info1Click();
+  void CnHaTreatmentClick();
+  void CNHASpeedButtonClick();
+  void ZoomSpeedButtonClick(bool down);
+  void ToolButtonClick(EditorTool tool, bool down);
+  void InfoResultImageClick();
+  // Pre-treatments.
+  void SkelTreatmentClick();
+  void LineThinnerSpeedButtonClick();
+  void SkelInfoClick();
+  void EbarbTreatmentClick();
+  void EbarbSpeedButtonClick();
+  void EbarbInfoClick();
+  void BreakSearchTreatmentClick();
+  void DetectBreakSpeedButtonClick();
+  void BreakSearchInfoClick();
+  // The screen editor: a click of the image window for a tool whose button is down.
+  void EditorToolClick(EditorTool tool, const ImageClick& click, DisplayBitmap& picture);
+  void ComeBackSpeedButtonClick();
+  void AuthorClick();
+  void CopyrigthClick();
+  void EnglishClick();
+  void FrenchClick();
+  void SpanishClick();
+  void ExitClick();
+
+  // The DEM: interpolation, display, saves and information.
+  void DilTreatmentClick();
+  void DilatSpeedButtonClick();
+  void DilInfoClick();
+  // Shades DemGrid and shows it in the result window.
+  void ShowDem();
+  void InfoDEM1Click();
+  void SaveImageClick();
+  void SaveShadowSpeedButtonClick();
+  void SaveDEMClick();
+  void SaveDEMSpeedButtonClick();
+  void SaveSelectionClick();
+  void SaveContLineSpeedButtonClick();
+  // A pipette click on the result window picked this contour code.
+  void ResultPipettePicked(int code);
+  void SmoothingTreatmentClick();
+  void SuavSpeedButtonClick();
+  void LinInterpTreatmentClick();
+  void RuzeSpeedButtonClick();
+  void LinInterpInfoClick();
+
+ private:
+  enum class CommandOrigin { Menu, Button };
+
+  void PushControls();
+  void ShowPresentation();
+  void BuildMenu();
+  void BuildToolBar();
+  void BuildStatusBar();
+  void CreateForms();
+  // A picture window shown as a child of the main window with its icon and first size.
+  QWidget* AddPictureWindow(QMdiSubWindow& window, const char* glyph, const QSize& size);
+  // The windows of the vector road by class name; nullptr for any other name.
+  QWidget* MakeVectorRoadForm(std::string_view name);
+  QMenu* AddMenu(QMenu* parent, const char* name, const char* caption);
+  QAction* AddItem(QMenu* parent, const char* name, const char* caption,
+                   void (TMainForm::*handler)() = nullptr);
+  void ShowForm(std::string_view name);
+  void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
+  void LoadRaster(const std::optional<std::string>& givenPath);
+  void RunCornerElimination();
+  void RunEbarbulation();
+  void RunBreakSearch();
+  ShownArea EditorArea() const;
+  // Fills the picture the image window prepared for a click with ContourImage and shows
+  // it, keeping the zoom the tools asked for.
+  void ShowEditedImage(DisplayBitmap& picture);
+  void RunDilation();
+  void ConnectDemCommands();
+  void SaveShadedImageCommand();
+  void SaveDemCommand();
+  void SaveContourImageCommand();
+  void RunSmoothing();
+  void RunLinear(EnablingEvent finished);
+
+  UserInteraction& ui_;
+  std::string defaultFolder_;
+  QMdiArea* mdiArea_ = nullptr;
+  std::map<std::string, QAction*, std::less<>> actions_;
+  std::map<std::string, QWidget*, std::less<>> forms_;
+  std::vector<std::string> createdForms_;
+  std::vector<QLabel*> panels_;
+  ControlStates controls_;
+  TProgressForm* activeProgress_ = nullptr;
+};
+
+}  // namespace zelmaro

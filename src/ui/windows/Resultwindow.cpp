@@ -1,0 +1,55 @@
+#include "ui/windows/Resultwindow.h"
+
+#include <tuple>
+
+#include "core/SessionState.h"
+#include "forms/ResultViewMath.h"
+
+namespace zelmaro {
+
+TResultForm::TResultForm(SessionState& session, StatusPanels& status, QWidget* parent)
+    : PictureWindow(session, status, "TResultForm", " Image (1:1)", parent) {}
+
+void TResultForm::SendBack() {
+  ++timesSentBack_;
+  lower();
+}
+
+void TResultForm::PictureReplaced() {
+  // The caption keeps the old zoom until the next zoom click.
+  firstDrawingZoom_ = ZoomFactor;
+  ZoomFactor = 1;
+}
+
+std::pair<int, int> TResultForm::ScrolledSize() const {
+  return {session_.WorkLines, session_.WorkColumns};
+}
+
+void TResultForm::PictureDrawn(int zoom) {
+  lastDrawnZoom_ = zoom;
+  if (firstDrawingZoom_ != 0) {
+    firstDrawingZoom_ = 0;
+    UpdateScrollRanges();
+  }
+}
+
+void TResultForm::PaintBoxMouseDown(ClickButton button, int x, int y) {
+  const auto [line, column] = PictureCell(x, y);
+  if (Hooks.zoomDown && Hooks.zoomDown() && ZoomClick(button, line, column)) return;
+  if (button != ClickButton::Left || !Hooks.pipetteDown || !Hooks.pipetteDown()) return;
+  const ByteGrid& codes = session_.ContourImage;
+  if (line < 0 || column < 0 || line >= codes.Lines() || column >= codes.Columns()) return;
+  if (Hooks.pipettePicked) Hooks.pipettePicked(codes[line][column]);
+}
+
+void TResultForm::PaintBoxMouseMove(int x, int y) {
+  auto input = PictureReadoutInput<ResultReadoutInput>(x, y);
+  if (Hooks.imageShownSize) {
+    std::tie(input.imageShownLines, input.imageShownColumns) = Hooks.imageShownSize();
+  }
+  if (Hooks.imageExtent) input.imageExtent = Hooks.imageExtent();
+  if (Hooks.scaleOutFactor) input.scaleOutFactor = Hooks.scaleOutFactor();
+  ShowReadout(ResultReadout(session_, input));
+}
+
+}  // namespace zelmaro

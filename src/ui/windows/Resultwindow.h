@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <utility>
+
+#include "core/DisplayBitmap.h"
+#include "forms/ImageViewMath.h"
+#include "ui/windows/PictureWindow.h"
+
+namespace zelmaro {
+
+struct SessionState;
+class StatusPanels;
+
+// How the result window learns from the main window which buttons are down, the unit of
+// the DEM and the map frame of the zone, and where it hands a pipette pick.
+struct ResultWindowHooks {
+  std::function<bool()> zoomDown;
+  std::function<bool()> pipetteDown;
+  // The contour code under a pipette click.
+  std::function<void(int code)> pipettePicked;
+  std::function<std::int32_t()> scaleOutFactor;
+  // The image window's map extent and shown size, which the coordinates read-out uses.
+  std::function<MapExtent()> imageExtent;
+  std::function<std::pair<int, int>()> imageShownSize;  // lines, columns
+};
+
+// The child window that shows the shaded DEM, zoomed from 1:20 to 20:1. It reports the
+// altitude in meters under the mouse and offers the pipette on the contour codes.
+class TResultForm : public PictureWindow {
+  Q_OBJECT
+ public:
+  TResultForm(SessionState& session, StatusPanels& status, QWidget* parent = nullptr);
+
+  // A load sends the window behind the image window, so that the new data are in front.
+  void SendBack();
+  int TimesSentBack() const { return timesSentBack_; }
+
+  void PaintBoxMouseDown(ClickButton button, int x, int y) override;
+  void PaintBoxMouseMove(int x, int y) override;
+
+  // The zoom of the last drawing.
+  int LastDrawnZoom() const { return lastDrawnZoom_; }
+
+  ResultWindowHooks Hooks;
+
+ protected:
+  // A new picture is drawn once at the current zoom; every later drawing is at 1:1.
+  void PictureReplaced() override;
+  int DrawingZoom() const override {
+    return firstDrawingZoom_ != 0 ? firstDrawingZoom_ : ZoomFactor;
+  }
+  void PictureDrawn(int zoom) override;
+  void ZoomAccepted() override { firstDrawingZoom_ = 0; }
+  std::pair<int, int> ScrolledSize() const override;
+
+ private:
+  int firstDrawingZoom_ = 0;  // the zoom a new picture is drawn at once; 0 when drawn
+  int lastDrawnZoom_ = 0;
+  int timesSentBack_ = 0;
+};
+
+}  // namespace zelmaro

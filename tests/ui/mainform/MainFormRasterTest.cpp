@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+#include "core/FileIO.h"
+#include "support/TestSupport.h"
+#include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Imageraster.h"
+#include "ui/windows/Resultwindow.h"
+
+namespace zelmaro {
+namespace {
+
+using Names = std::vector<std::string>;
+using testing::ExamplePath;
+
+class RasterCommandTest : public ::testing::Test, public testing::MainWindowFixture {
+ protected:
+  // The enabled buttons after a complete load, in tool-bar order.
+  static Names LoadedButtons() {
+    return {"RasterSpeedButton", "VectSpeedButton",        "FusionSpeedButton",
+            "CNHASpeedButton",   "ZoomSpeedButton",        "LineThinnerSpeedButton",
+            "EbarbSpeedButton",  "DetectBreakSpeedButton", "DilatSpeedButton",
+            "PipetteButton",     "PencilButton",           "ReglaSpeedButton",
+            "PointSpeedButton",  "FunnelSpeedButton",      "ComeBackSpeedButton",
+            "ExitSpeedButton"};
+  }
+};
+
+TEST_F(RasterCommandTest, MenuLoadOfTheExampleShowsTheMapAndEnablesTheTreatments) {
+  QueueExampleLoad();
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_TRUE(Ui.Messages.empty());
+
+  const std::string raw = ExamplePath("volcano.raw");
+  ASSERT_EQ(Ui.FileRequests.size(), 2u);
+  EXPECT_EQ(Ui.FileRequests[0].filter, "Raster Image [*.raw]|*.raw");
+  EXPECT_EQ(Ui.FileRequests[0].initialFolder, std::string(ZELMARO_EXAMPLES_DIR));
+  EXPECT_EQ(Ui.FileRequests[1].filter, "Table [*.txt]|*.txt");
+  EXPECT_EQ(Ui.FileRequests[1].initialFolder, FolderOf(raw));
+
+  const SessionState& session = Main().Session;
+  EXPECT_EQ(session.InputFileName, raw);
+  EXPECT_EQ(session.WorkLines, 366);
+  EXPECT_EQ(session.WorkColumns, 522);
+  EXPECT_EQ(session.AltitudeCount, 21);
+  EXPECT_EQ(session.AltitudeTable[1], 95);
+  EXPECT_EQ(session.RasterSession, 1);
+  EXPECT_EQ(session.EditableImage, 1);
+  EXPECT_EQ(session.GeoReferenced, 0);
+  EXPECT_TRUE(session.ComeBackImage == session.ContourImage);
+
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), raw);
+  EXPECT_EQ(Main().ImageForm->ScreenBitmap.size(), QSize(522, 366));
+  EXPECT_EQ(Main().ImageForm->ShownLines, 366);
+  EXPECT_EQ(Main().ResultForm->ShownColumns, 522);
+  EXPECT_EQ(Main().Zone.ZonePixelSize, 10);
+  EXPECT_EQ(Main().DynamicForm->MinEdit->text().toStdString(), "95");
+  EXPECT_EQ(Main().DynamicForm->MaxEdit->text().toStdString(), "195");
+  EXPECT_EQ(Main().DynamicForm->IntervalEdit->text().toStdString(), "5");
+  EXPECT_EQ(Main().ImageRasterForm->LinEdit->text().toStdString(), "366");
+  EXPECT_EQ(Main().ImageRasterForm->ColEdit->text().toStdString(), "522");
+
+  EXPECT_EQ(EnabledButtons(), LoadedButtons());
+  for (const char* menu : {"PreTreatments", "InfoResultImage", "Interpolations", "Dilation"}) {
+    EXPECT_TRUE(Enabled(menu)) << menu;
+  }
+  EXPECT_FALSE(Enabled("Results"));
+  EXPECT_FALSE(Enabled("Lineal"));
+  EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+
+  Ui.QueueModal("TImageRasterForm", [](QDialog& form) { form.accept(); });
+  Click("InfoResultImage");
+  EXPECT_TRUE(Ui.AllAnswersUsed());
+}
+
+TEST_F(RasterCommandTest, MenuAndButtonSendTheResultWindowBackInTheirOwnOrder) {
+  std::vector<std::pair<int, int>> seen;  // cursor, times the result window went back
+  Ui.OnCursor = [&](int cursor) { seen.emplace_back(cursor, Main().ResultForm->TimesSentBack()); };
+  Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
+  Click("Raster");
+  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{kHourglassCursor, 0}, {kArrowCursor, 1}}));
+  seen.clear();
+  Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
+  Click("RasterSpeedButton");
+  EXPECT_EQ(seen, (std::vector<std::pair<int, int>>{{kHourglassCursor, 2}, {kArrowCursor, 2}}));
+}
+
+TEST_F(RasterCommandTest, CancelledOpenDialogChangesOnlyZoomAndBack) {
+  Main().ApplyEnabling(EnablingEvent::ZoneSelected);
+  ASSERT_TRUE(Enabled("ReverseSpeedButton"));
+  Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
+  Click("RasterSpeedButton");
+  EXPECT_TRUE(Main().Session.InputFileName.empty());
+  EXPECT_FALSE(Main().ImageForm->HasPicture());
+  EXPECT_FALSE(Enabled("ReverseSpeedButton"));
+  EXPECT_TRUE(Enabled("ZoomSpeedButton"));
+  EXPECT_TRUE(Enabled("PreTreatments"));
+}
+
+TEST_F(RasterCommandTest, CancelledTableKeepsThePictureAndEnablesNothingButZoom) {
+  Main().ApplyEnabling(EnablingEvent::ZoneSelected);  // Back on, pre-treatments on
+  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+  Click("Raster");
+  EXPECT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_TRUE(Main().ImageForm->HasPicture());
+  EXPECT_EQ(Main().Session.ContourImage.Lines(), 366);
+  EXPECT_EQ(Main().Session.AltitudeCount, 0);
+  EXPECT_EQ(Main().Session.EditableImage, 0);
+  EXPECT_TRUE(Enabled("ZoomSpeedButton"));
+  EXPECT_FALSE(Enabled("ReverseSpeedButton"));
+  EXPECT_TRUE(Enabled("PreTreatments"));  // as it was before
+  EXPECT_FALSE(Enabled("InfoResultImage"));
+  EXPECT_FALSE(Enabled("PencilButton"));
+}
+
+TEST_F(RasterCommandTest, MissingSizeFileIsAskedRefusedAtZeroAndWritten) {
+  testing::TemporaryFolder folder;
+  const std::string raw = folder.File("map.raw");
+  testing::WriteFileBytes(raw, std::string(100 * 200, '\xff'));
+  Ui.QueueFile("OPEN DATA RASTER", raw);
+  Ui.QueueModal("TImageSizeForm", [](QDialog& form) {
+    testing::TypeInto(form, "NumLineEdit", "100");
+    testing::TypeInto(form, "NumColEdit", "0");
+    testing::Press(form, "OkButton");
+    EXPECT_TRUE(form.isVisible());
+    testing::TypeInto(form, "NumColEdit", "200");
+    testing::Press(form, "OkButton");
+  });
+  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_EQ(testing::ReadFileBytes(folder.File("map.txt")), "100\r\n200\r\n");
+  EXPECT_EQ(Main().Session.WorkLines, 100);
+  EXPECT_EQ(Main().Session.WorkColumns, 200);
+  EXPECT_EQ(Ui.FileRequests[1].initialFolder, folder.Path());
+}
+
+TEST_F(RasterCommandTest, ClosingTheSizeDialogAbandonsTheLoad) {
+  testing::TemporaryFolder folder;
+  const std::string raw = folder.File("map.raw");
+  testing::WriteFileBytes(raw, std::string(20, '\x01'));
+  Ui.QueueFile("OPEN DATA RASTER", raw);
+  Ui.QueueModal("TImageSizeForm", nullptr);
+  Click("Raster");
+  EXPECT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_EQ(testing::ListFolder(folder.Path()), "map.raw");
+  EXPECT_TRUE(Main().Session.InputFileName.empty());
+  EXPECT_FALSE(Main().ImageForm->HasPicture());
+}
+
+TEST_F(RasterCommandTest, MalformedSizeFileIsAnErrorAndChangesNothing) {
+  QueueExampleLoad();
+  Click("Raster");
+  const SessionState loaded = Main().Session;
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("bad.raw"), "abc");
+  testing::WriteFileBytes(folder.File("bad.txt"), "lines columns\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("bad.raw"));
+  Click("Raster");
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_NE(Ui.Messages[0].text.find("bad.txt"), std::string::npos);
+  EXPECT_EQ(Main().Session.InputFileName, loaded.InputFileName);
+  EXPECT_TRUE(Main().Session.ContourImage == loaded.ContourImage);
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), loaded.InputFileName);
+  EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+}
+
+TEST_F(RasterCommandTest, MalformedTableIsAnErrorThatKeepsThePictureWithoutAltitudes) {
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("table.txt"), "1 100\n2 abc\n");
+  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("table.txt"));
+  Click("Raster");
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_NE(Ui.Messages[0].text.find("line 2"), std::string::npos);
+  EXPECT_EQ(Main().Session.AltitudeCount, 0);
+  EXPECT_TRUE(Main().ImageForm->HasPicture());
+  EXPECT_FALSE(Enabled("PreTreatments"));
+}
+
+TEST_F(RasterCommandTest, AFileGivenAtStartUpSkipsOnlyTheOpenDialog) {
+  Ui.QueueFile("Open Table Gray Tones Altitudes", ExamplePath("volcano_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
+  Main().RasterOnFile(ExamplePath("volcano.raw"));
+  EXPECT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_EQ(Ui.FileRequests.size(), 1u);
+  EXPECT_EQ(Main().Session.AltitudeCount, 21);
+  EXPECT_TRUE(Enabled("PreTreatments"));
+}
+
+TEST_F(RasterCommandTest, AMissingRawFileIsReportedBeforeAnySizeIsAsked) {
+  testing::TemporaryFolder folder;
+  Main().RasterOnFile(folder.File("none.raw"));
+  EXPECT_TRUE(Ui.ModalForms.empty());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_EQ(Ui.Messages[0].text, "The raw image " + folder.File("none.raw") + " does not exist.");
+  EXPECT_EQ(testing::ListFolder(folder.Path()), "");
+}
+
+TEST_F(RasterCommandTest, ASecondLoadStartsInTheFolderOfTheFirst) {
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x02'));
+  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+  Click("Raster");
+  Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
+  Click("Raster");
+  EXPECT_EQ(Ui.FileRequests.back().initialFolder, folder.Path());
+}
+
+}  // namespace
+}  // namespace zelmaro

@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QRadioButton>
+
+#include "UiTestSupport.h"
+#include "forms/ResultViewMath.h"
+#include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Pipette.h"
+#include "ui/windows/Resultwindow.h"
+
+namespace zelmaro {
+namespace {
+
+class ResultWindowTest : public ::testing::Test, public testing::MainWindowFixture {
+ protected:
+  // A DEM of 4 lines x 5 columns, every cell `altitude`, counted in the unit of
+  // scale-out radio button `outButton` (5 to 8), pixel size 30.
+  void MakeFlatDem(std::int32_t altitude, int outButton) {
+    SessionState& session = Main().Session;
+    session.WorkLines = 4;
+    session.WorkColumns = 5;
+    session.ContourImage = AllocByteGrid(5, 4);
+    session.ContourImage.Fill(255);
+    session.ContourImage[2][3] = 7;
+    session.DemGrid = AllocIntGrid(5, 4);
+    session.DemGrid.Fill(altitude);
+    session.CaptionPath = "/data/flat.raw";
+    session.InputFileName = "/data/flat.raw";
+    Main().Zone.ZonePixelSize = 30;
+    Main().DynamicForm->RadioButtons[outButton - 1]->setChecked(true);
+    Result().ShownLines = 4;
+    Result().ShownColumns = 5;
+  }
+  TResultForm& Result() { return *Main().ResultForm; }
+  std::string Panel(int panel) { return Main().PanelText(panel); }
+  void PressButton(const char* name) {
+    Main().Action(name)->setEnabled(true);
+    Click(name);
+  }
+};
+
+TEST_F(ResultWindowTest, StartsEmptyAndClearsThePanelsWithoutAPicture) {
+  EXPECT_EQ(Result().windowTitle().toStdString(), " Image (1:1)");
+  EXPECT_FALSE(Result().HasPicture());
+  Main().SetPanelText(0, "old");
+  Result().PaintBoxMouseMove(3, 3);
+  for (int panel = 0; panel < 5; ++panel) EXPECT_EQ(Panel(panel), "") << panel;
+}
+
+TEST_F(ResultWindowTest, ShowDemShadesTheDemAndReadsAltitudesAndGrayTones) {
+  MakeFlatDem(12345, 7);  // centimeters
+  Main().Session.DemGrid[1][2] = 123456;
+  Main().ShowDem();
+
+  EXPECT_EQ(Main().MdiArea()->activeSubWindow(), &Result());
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), "/data/flat.raw");
+  EXPECT_EQ(Result().windowTitle().toStdString(), " Image (1:1)");
+  ASSERT_EQ(Result().ScreenBitmap.size(), QSize(5, 4));
+  EXPECT_EQ(Main().Session.ImageLines, 4);
+
+  Result().PaintBoxMouseMove(2, 1);
+  EXPECT_EQ(Panel(0), " Line:     1  Column:     2 ");
+  EXPECT_EQ(Panel(2), " Altitude (meters) = 1234.560 ");
+  EXPECT_EQ(Panel(4), " Image Size: 4 lines x 5 columns  ");
+  Result().PaintBoxMouseMove(0, 0);
+  EXPECT_EQ(Panel(2), " Altitude (meters) =  123.450 ");
+  EXPECT_EQ(Panel(3), " Gray Tone :  181 ");
+  Result().PaintBoxMouseMove(4, 0);  // the last column is never shaded
+  EXPECT_EQ(Panel(3), " Gray Tone :    0 ");
+  Result().PaintBoxMouseMove(1, 3);  // nor the last line
+  EXPECT_EQ(Panel(3), " Gray Tone :    0 ");
+  EXPECT_EQ(Panel(1), "");  // not georeferenced: the coordinates panel is left alone
+
+  Result().PaintBoxMouseMove(5, 0);
+  for (int panel = 0; panel < 5; ++panel) EXPECT_EQ(Panel(panel), "") << panel;
+}
+
+TEST_F(ResultWindowTest, CoordinatesComeFromTheImageWindowsFrame) {
+  MakeFlatDem(100, 5);
+  Main().Session.GeoReferenced = 1;
+  Main().ImageForm->ShownLines = 4;
+  Main().ImageForm->ShownColumns = 5;
+  Main().ImageForm->Extent = {1000.0, 1050.0, 2000.0, 2040.0};
+  Main().ShowDem();
+  Result().PaintBoxMouseMove(2, 1);
+  EXPECT_EQ(Panel(1), " Coord. UTM   X  1020.00    Y  2030.00 ");
+  EXPECT_EQ(Panel(2), " Altitude (meters) =  100.000 ");
+}
+
+TEST_F(ResultWindowTest, ANewDemIsDrawnOnceAtTheOldZoomThenAtOneToOne) {
+  MakeFlatDem(500, 5);
+  Main().ShowDem();
+  PressButton("ZoomSpeedButton");
+  Result().PaintBoxMouseDown(ClickButton::Left, 1, 1);
+  Result().PaintBoxMouseDown(ClickButton::Left, 2, 2);
+  EXPECT_EQ(Result().ZoomFactor, 3);
+  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
+
+  Main().ShowDem();
+  EXPECT_EQ(Result().ZoomFactor, 1);
+  Result().PaintBox()->grab();
+  EXPECT_EQ(Result().LastDrawnZoom(), 3);
+  Result().PaintBox()->grab();
+  EXPECT_EQ(Result().LastDrawnZoom(), 1);
+  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
+
+  // Back through 1:1 to a reduction, with the captions of the image window.
+  Result().PaintBoxMouseDown(ClickButton::Right, 0, 0);
+  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:2) ");
+  for (int click = 0; click < 25; ++click) Result().PaintBoxMouseDown(ClickButton::Right, 0, 0);
+  EXPECT_EQ(Result().ZoomFactor, -20);
+  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:20) ");
+}
+
+TEST_F(ResultWindowTest, ThePipetteReportsTheContourCodeNotTheAltitude) {
+  MakeFlatDem(500, 5);
+  Main().ShowDem();
+  PressButton("PipetteButton");
+  Ui.QueueModal("TCLValueForm", nullptr);
+  Result().PaintBoxMouseDown(ClickButton::Left, 3, 2);
+  Ui.QueueModal("TCLValueForm", nullptr);
+  Result().PaintBoxMouseDown(ClickButton::Left, 0, 0);
+  Result().PaintBoxMouseDown(ClickButton::Right, 3, 2);  // left button only
+  Result().PaintBoxMouseDown(ClickButton::Left, 9, 9);   // outside the image
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_EQ(Ui.Messages.size(), 2u);
+  EXPECT_EQ(Ui.Messages[0].caption, "Pipette");
+  EXPECT_EQ(Ui.Messages[0].text, " Selected Value = 7 ");
+  EXPECT_EQ(Ui.Messages[1].text, " Selected Value = 255 ");
+  EXPECT_EQ(Main().CLValueForm->Model.DrawingValue, 255);
+}
+
+TEST_F(ResultWindowTest, ClosingTheWindowLetsGoOfThePicture) {
+  MakeFlatDem(500, 5);
+  Main().ShowDem();
+  Result().close();
+  EXPECT_FALSE(Result().HasPicture());
+  Main().ShowDem();
+  EXPECT_TRUE(Result().HasPicture());
+}
+
+}  // namespace
+}  // namespace zelmaro

@@ -1,0 +1,20 @@
+# Writes OUTPUT: one add_test per test suite of the GoogleTest executable BINARY.
+execute_process(COMMAND ${BINARY} --gtest_list_tests OUTPUT_VARIABLE listing
+                RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "${BINARY} --gtest_list_tests failed: ${result}")
+endif()
+string(REPLACE "\n" ";" lines "${listing}")
+set(text "")
+foreach(line ${lines})
+  # Suite lines start in the first column and end with a dot (then maybe a comment).
+  if(line MATCHES "^([^ #][^ ]*)\\.( |$)")
+    set(suite ${CMAKE_MATCH_1})
+    set(name "${AREA}/${suite}")
+    string(APPEND text "add_test(\"${name}\" \"${BINARY}\" \"--gtest_filter=${suite}.*\")\n")
+    if(ENVIRONMENT)
+      string(APPEND text "set_tests_properties(\"${name}\" PROPERTIES ENVIRONMENT \"${ENVIRONMENT}\")\n")
+    endif()
+  endif()
+endforeach()
+file(WRITE ${OUTPUT} "${text}")

@@ -40,17 +40,12 @@ void TMainForm::DilatSpeedButtonClick() {
 }
 
 void TMainForm::RunDilation() {
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   // Without both units the seeds cannot be converted: the command stops before
   // anything changes.
-  if (!DynamicForm->AskScale()) {
-    ui_.SetScreenCursor(kArrowCursor);
-    return;
-  }
-  // Set again once the dialog is gone, so that the screen under it is repainted and the
-  // hourglass shows before the long run keeps the event loop busy.
-  ui_.SetScreenCursor(kHourglassCursor);
-  const bool done = RunCommandStep([this] {
+  if (!DynamicForm->AskScale()) return;
+  busy.Show();
+  const bool done = RunCommandStep(SessionGrids::Dem, [this] {
     SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
     DilationInterpolation(Session);
   });
@@ -59,7 +54,6 @@ void TMainForm::RunDilation() {
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(EnablingEvent::DilationFinished);
   }
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::ShowDem() {

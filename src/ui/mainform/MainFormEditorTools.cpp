@@ -47,7 +47,9 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
   const MouseButton button = ToMouseButton(click.button);
   const std::int32_t drawingValue = CLValueForm->Model.DrawingValue;
   ToolOutcome outcome;
-  const bool done = RunCommandStep([&] {
+  // The tools check what they are given before they change a cell, so a failed click has
+  // nothing to put back and no grid needs a copy.
+  const bool done = RunCommandStep(SessionGrids::None, [&] {
     switch (tool) {
       case EditorTool::Pipette: {
         std::int32_t picked = 0;

@@ -28,30 +28,21 @@ void TMainForm::VariousdxfFilesTreatmentClick() {
 }
 
 void TMainForm::FusionSpeedButtonClick() {
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   // Closing the count dialog by its frame abandons the fusion like any cancelled dialog.
-  if (!ui_.RunModal(*SumdxfForm)) {
-    ui_.SetScreenCursor(kArrowCursor);
-    return;
-  }
+  if (!ui_.RunModal(*SumdxfForm)) return;
   const int count = Session.DxfFileCount;
   Session.DxfFileList.clear();
   for (int i = 1; i <= count; ++i) {
     const auto path = ui_.OpenFileName({"Open dxf File", "File dxf [*.dxf]|*.dxf", DialogFolder()});
-    if (!path) {
-      ui_.SetScreenCursor(kArrowCursor);
-      return;
-    }
+    if (!path) return;
     Session.DxfFileList.push_back(*path);
   }
   const auto result = ui_.SaveFileName(
       {" Name of the resulting dxf File", "Resulting File [*.dxf]|*.dxf", DialogFolder()});
-  if (!result) {
-    ui_.SetScreenCursor(kArrowCursor);
-    return;
-  }
+  if (!result) return;
   Session.FusionOutputName = *result + ".dxf";
-  RunCommandStep([&] {
+  RunCommandStep(SessionGrids::None, [&] {
     ProgressShown progress(*this);
     // Each input is read twice, for the extent and for the copy: 2 x count steps.
     const double steps = 2.0 * std::max(count, 1);
@@ -60,7 +51,6 @@ void TMainForm::FusionSpeedButtonClick() {
           progress.Step(((pass - 1) * (steps / 2.0) + static_cast<double>(input - 1)) / steps);
         });
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::Info1Click() {
@@ -72,7 +62,7 @@ void TMainForm::CnHaTreatmentClick() {
 }
 
 void TMainForm::CNHASpeedButtonClick() {
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   const auto contour =
       ui_.OpenFileName({"Open dxf File (Contour Lines}     INEGI Files = Name CN.dxf",
                         "File Dxf (Name without extension dxf)  [*.dxf]|*.dxf", DialogFolder()});
@@ -91,10 +81,10 @@ void TMainForm::CNHASpeedButtonClick() {
     Session.ContourDxfName = DxfNameEntered(*contour);
     Session.CoastlineDxfName = DxfNameEntered(*coastline);
     Session.FusionOutputName = *result + "_cnha.dxf";
-    RunCommandStep(
-        [&] { FuseCoastline(Session.ContourDxfName, Session.CoastlineDxfName, *result); });
+    RunCommandStep(SessionGrids::None, [&] {
+      FuseCoastline(Session.ContourDxfName, Session.CoastlineDxfName, *result);
+    });
   }
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 }  // namespace zelmaro

@@ -41,31 +41,29 @@ void TMainForm::BreakSearchInfoClick() {
 }
 
 void TMainForm::RunCornerElimination() {
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([this] {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::Contour, [this] {
     ThinContourLines(Session);
     ImageForm->ShowContourImage();
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::RunEbarbulation() {
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   // Whatever closes the dialog, the choice it leaves decides: no choice repeats the
   // last one.
   ui_.RunModal(*EbarbForm);
   if (EbarbForm->Model.StartTreatment() == 1) {
-    RunCommandStep([this] {
+    RunCommandStep(SessionGrids::Contour, [this] {
       RemoveBranchEnds(Session);
       ImageForm->ShowContourImage();
     });
   }
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::RunBreakSearch() {
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([this] {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::None, [this] {
     const BreakTable table = SearchBreaks(Session);
     if (NoBreakRegistered(table)) {
       ui_.ShowMessage(kBreakMessageCaption, kNoBreakMessage, MessageIcon::None, nullptr);
@@ -83,7 +81,6 @@ void TMainForm::RunBreakSearch() {
     const auto chosen = ui_.SaveFileName(request);
     if (chosen) WriteBreakTable(table, *chosen);
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 }  // namespace zelmaro

@@ -33,12 +33,11 @@ void TMainForm::RunRasterCommand(CommandOrigin origin,
   // The tool-bar button puts the result window behind before the work starts, the menu
   // item after it; the user sees the new picture in front either way.
   if (origin == CommandOrigin::Button) ResultForm->SendBack();
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([&] { LoadRaster(givenPath); });
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::Contour, [&] { LoadRaster(givenPath); });
   if (origin == CommandOrigin::Menu) ResultForm->SendBack();
   if (ImageForm->HasPicture()) MdiArea()->setActiveSubWindow(ImageForm);
   ApplyEnabling(EnablingEvent::RasterCommandEnded);
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
@@ -72,7 +71,11 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   const auto tablePath = ui_.OpenFileName(
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});
   if (!tablePath) return;
-  CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
+  // The picture stays when the table cannot be read; only the table step is undone.
+  if (!RunCommandStep(SessionGrids::None,
+                      [&] { CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath)); })) {
+    return;
+  }
 
   ui_.RunModal(*DynRasterForm);
   const DynRasterModel& parameters = DynRasterForm->Model;

@@ -28,18 +28,17 @@ void TMainForm::SaveContLineSpeedButtonClick() {
 }
 
 void TMainForm::SaveShadedImageCommand() {
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([this] {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::None, [this] {
     const auto stem =
         ui_.SaveFileName({"Save Shadowed DEM", "Name [*.raw]|*.raw", Session.InputDirectory});
     if (stem) SaveShadedImage(Session, *stem, Zone);
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::SaveDemCommand() {
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([this] {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::None, [this] {
     const auto choice = ui_.SaveFileChoice(
         {"Save DEM", "Name File Raster [*_m4.raw]|*_m4.raw|Name File Ascii [*.asc]|*.asc",
          Session.InputDirectory});
@@ -52,17 +51,15 @@ void TMainForm::SaveDemCommand() {
     if (!CoordUTMForm->AskCoordinates()) return;
     SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame());
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 void TMainForm::SaveContourImageCommand() {
-  ui_.SetScreenCursor(kHourglassCursor);
-  RunCommandStep([this] {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::None, [this] {
     const auto stem = ui_.SaveFileName(
         {"SAVE CONTOUR LINES IMAGE", "Raw File [*.raw]|*.raw", Session.InputDirectory});
     if (stem) SaveContourImage(Session, *stem, Zone);
   });
-  ui_.SetScreenCursor(kArrowCursor);
 }
 
 }  // namespace zelmaro

@@ -18,11 +18,13 @@ void TMainForm::SuavSpeedButtonClick() {
 }
 
 void TMainForm::RunSmoothing() {
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   ui_.RunModal(*SmoothingForm);
   // A Range the grid cannot hold is refused before the DEM changes.
-  if (RunCommandStep([this] { SmoothDem(Session, SmoothingForm->Model.Range); })) ShowDem();
-  ui_.SetScreenCursor(kArrowCursor);
+  RunCommandStep(SessionGrids::Dem, [this] {
+    SmoothDem(Session, SmoothingForm->Model.Range);
+    ShowDem();
+  });
 }
 
 void TMainForm::LinInterpTreatmentClick() {
@@ -37,20 +39,18 @@ void TMainForm::RunLinear(EnablingEvent finished) {
   // Without both units the seeds cannot be converted: the command stops before
   // anything changes.
   if (!DynamicForm->AskScale()) return;
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   ui_.RunModal(*DynRasterForm);
   const DynRasterModel& typed = DynRasterForm->Model;
   const LinearParameters parameters{typed.ParamMinimum, typed.ParamMaximum, typed.ParamInterval,
                                     DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor()};
-  // Set again once the dialogs are gone, so that the screen under them is repainted
-  // before the long run keeps the event loop busy.
-  ui_.SetScreenCursor(kHourglassCursor);
-  if (RunCommandStep([&] { RunLinearInterpolation(Session, parameters); })) {
+  busy.Show();
+  RunCommandStep(SessionGrids::Dem, [&] {
+    RunLinearInterpolation(Session, parameters);
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(finished);
-  }
-  ui_.SetScreenCursor(kArrowCursor);
+  });
 }
 
 void TMainForm::LinInterpInfoClick() {

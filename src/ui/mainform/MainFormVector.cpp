@@ -63,26 +63,23 @@ void TMainForm::VectorialClick() {
 
 void TMainForm::VectSpeedButtonClick() {
   ResultForm->SendBack();
-  ui_.SetScreenCursor(kHourglassCursor);
+  const BusyCursor busy(ui_);
   const auto path =
       ui_.OpenFileName({"VECTORIAL FILE OPENING", "Vectorial Files [*.dxf]|*.dxf", DialogFolder()});
-  if (!path) {
-    ui_.SetScreenCursor(kArrowCursor);
-    return;
-  }
-  VectorSceneFrame frame;
-  const bool loaded = RunCommandStep([&] {
-    ProgressShown progress(*this);
-    frame = RasterizeVectorScene(Session, *path, [&progress](double done) { progress.Step(done); });
-  });
-  if (loaded) {
+  if (!path) return;
+  RunCommandStep(SessionGrids::Vector, [&] {
+    VectorSceneFrame frame;
+    {
+      ProgressShown progress(*this);
+      frame =
+          RasterizeVectorScene(Session, *path, [&progress](double done) { progress.Step(done); });
+    }
     ShowScenePreview(*this);
     ImageVectForm->ShowFrame(frame);
     SelectionForm->ShowSceneFrame(SceneExtent(Session));
     DynamicForm->ShowRange(frame.ZMin, frame.ZMax, frame.HypsometricInterval);
     ApplyEnabling(EnablingEvent::VectorLoaded);
-  }
-  ui_.SetScreenCursor(kArrowCursor);
+  });
 }
 
 void TMainForm::SelectTreatmentClick() {
@@ -91,9 +88,9 @@ void TMainForm::SelectTreatmentClick() {
 
 void TMainForm::SelectionSpeedButtonClick() {
   if (!SelectionForm->AskZone()) return;
-  ui_.SetScreenCursor(kHourglassCursor);
-  ZoneSelection selection;
-  if (RunCommandStep([&] { selection = SelectZone(Session, SelectionForm->Model.Zone); })) {
+  const BusyCursor busy(ui_);
+  RunCommandStep(SessionGrids::Contour, [&] {
+    const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
     Zone = selection.zone;
     ImageForm->Extent = ZoneExtent(Zone);
     ImageForm->ShownLines = selection.Lines;
@@ -106,8 +103,7 @@ void TMainForm::SelectionSpeedButtonClick() {
     ApplyEnabling(EnablingEvent::ZoneSelected);
     // The zone may be edited at once; a button already down keeps holding the tools.
     if (!ToolOrZoomDown(*this)) ApplyEnabling(EnablingEvent::ZoomUp);
-  }
-  ui_.SetScreenCursor(kArrowCursor);
+  });
 }
 
 void TMainForm::ReverseSpeedButtonClick() {

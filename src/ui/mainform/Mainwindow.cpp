@@ -16,6 +16,7 @@
 #include <new>
 
 #include "core/Error.h"
+#include "core/Progress.h"
 #include "ui/art/Glyphs.h"
 #include "ui/dialogs/Break.h"
 #include "ui/dialogs/Coordutm.h"
@@ -391,13 +392,23 @@ void TMainForm::ApplyEnabling(EnablingEvent event) {
   PushControls();
 }
 
-bool TMainForm::RunCommandStep(const std::function<void()>& step) {
+void TMainForm::SetControls(const ControlStates& states) {
+  controls_ = states;
+  PushControls();
+}
+
+bool TMainForm::RunCommandStep(SessionGrids kept, const std::function<void()>& step) {
+  CommandSnapshot snapshot(*this, kept);
   try {
     step();
     return true;
+  } catch (const CommandCancelled&) {
+    snapshot.Restore();
   } catch (const Error& error) {
+    snapshot.Restore();
     ui_.ShowMessage("ERROR", error.what(), MessageIcon::Error, this);
   } catch (const std::bad_alloc&) {
+    snapshot.Restore();
     ui_.ShowMessage("ERROR", "Not enough memory for this command; nothing was changed.",
                     MessageIcon::Error, this);
   }

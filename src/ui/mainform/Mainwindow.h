@@ -12,6 +12,7 @@
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
 #include "pretreat/EditorTools.h"
+#include "ui/mainform/CommandGuard.h"
 #include "ui/windows/Imagewindow.h"
 #include "ui/windows/StatusPanels.h"
 
@@ -89,10 +90,13 @@ class TMainForm : public QMainWindow, public StatusPanels {
 
   const ControlStates& Controls() const { return controls_; }
   void ApplyEnabling(EnablingEvent event);
+  void SetControls(const ControlStates& states);
 
-  // Runs one step of a command; a zelmaro::Error is shown captioned "ERROR". Returns
-  // false when the step failed.
-  bool RunCommandStep(const std::function<void()>& step);
+  // Runs one step of a command. When it throws, what it may have changed is put back
+  // (CommandSnapshot: the session with the grid families named in `kept`, the zone, the
+  // enabling and the picture windows); an Error or a shortage of memory is then shown
+  // captioned "ERROR", a cancel shows nothing. Returns true when the step ran to its end.
+  bool RunCommandStep(SessionGrids kept, const std::function<void()>& step);
   // The folder in which the open and save dialogs start.
   std::string DialogFolder() const;
   UserInteraction& Ui() const { return ui_; }

@@ -28,6 +28,21 @@ void PictureWindow::SetPicture(const DisplayBitmap& picture) {
   paintBox_->update();
 }
 
+PictureWindow::View PictureWindow::SavedView() const {
+  return {ScreenBitmap, ShownLines, ShownColumns, ZoomFactor, Extent, windowTitle()};
+}
+
+void PictureWindow::RestoreView(const View& view) {
+  ScreenBitmap = view.screenBitmap;
+  ShownLines = view.shownLines;
+  ShownColumns = view.shownColumns;
+  ZoomFactor = view.zoomFactor;
+  Extent = view.extent;
+  setWindowTitle(view.caption);
+  UpdateScrollRanges();
+  paintBox_->update();
+}
+
 void PictureWindow::UpdateScrollRanges() {
   const auto [lines, columns] = ScrolledSize();
   SetScrollRanges({nullptr, horizontal_, vertical_}, *paintBox_, lines, columns,

@@ -25,6 +25,18 @@ class PictureWindow : public QMdiSubWindow {
  public:
   // Replaces the picture; the caption stays.
   void SetPicture(const DisplayBitmap& picture);
+
+  // What the window shows and how: a failed command puts it back.
+  struct View {
+    QImage screenBitmap;
+    int shownLines = 0;
+    int shownColumns = 0;
+    int zoomFactor = 1;
+    MapExtent extent;
+    QString caption;
+  };
+  View SavedView() const;
+  void RestoreView(const View& view);
   bool HasPicture() const { return !ScreenBitmap.isNull(); }
 
   virtual void PaintBoxMouseDown(ClickButton button, int x, int y) = 0;

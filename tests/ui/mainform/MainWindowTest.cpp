@@ -10,9 +10,12 @@
 #include <QToolBar>
 
 #include "UiTestSupport.h"
+#include "core/Error.h"
+#include "core/Progress.h"
 #include "ui/art/Glyphs.h"
 #include "ui/dialogs/InfoForms.h"
 #include "ui/dialogs/Progress.h"
+#include "ui/windows/Imagewindow.h"
 #include "ui/windows/Resultwindow.h"
 
 namespace zelmaro {
@@ -232,6 +235,38 @@ TEST_F(MainWindowTest, AToolButtonSetsItsCursorAndHoldsTheOthers) {
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
   EXPECT_TRUE(Enabled("ZoomSpeedButton"));
   EXPECT_TRUE(Enabled("PipetteButton"));
+}
+
+TEST_F(MainWindowTest, AFailedOrCancelledStepPutsBackWhatItChanged) {
+  QueueExampleLoad();
+  Click("Raster");
+  const SessionState before = Main().Session;
+  const ControlStates controls = Main().Controls();
+  const QImage picture = Main().ImageForm->ScreenBitmap;
+  struct Ending {
+    std::function<void()> end;
+    std::size_t messages;
+  };
+  for (const Ending& ending : {Ending{[] { throw Error("the step failed"); }, 1},
+                               Ending{[] { throw CommandCancelled(); }, 0}}) {
+    Ui.Messages.clear();
+    EXPECT_FALSE(Main().RunCommandStep(SessionGrids::Contour, [&] {
+      Main().Session.ContourImage = ByteGrid(2, 2, 7);
+      Main().Session.InputFileName = "elsewhere";
+      Main().Zone.ZonePixelSize = 99;
+      Main().ApplyEnabling(EnablingEvent::DemFilled);
+      Main().ImageForm->ShownLines = 2;
+      Main().ImageForm->ScreenBitmap = QImage(2, 2, QImage::Format_RGB888);
+      ending.end();
+    }));
+    EXPECT_EQ(Ui.Messages.size(), ending.messages);
+    EXPECT_EQ(Main().Session.ContourImage, before.ContourImage);
+    EXPECT_EQ(Main().Session.InputFileName, before.InputFileName);
+    EXPECT_EQ(Main().Zone.ZonePixelSize, 10);
+    EXPECT_EQ(Main().Controls(), controls);
+    EXPECT_EQ(Main().ImageForm->ShownLines, 366);
+    EXPECT_EQ(Main().ImageForm->ScreenBitmap, picture);
+  }
 }
 
 TEST_F(MainWindowTest, ExitClosesTheMainWindow) {

@@ -1,9 +1,11 @@
 #include "pretreat/BreakSearch.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/FileIO.h"
 #include "core/NeighbourCode.h"
+#include "core/NeighbourScan.h"
 #include "pretreat/LineCellScan.h"
 
 namespace zelmaro {
@@ -37,13 +39,12 @@ BreakTable GroupedByCode(const BreakTable& found) {
 
 }  // namespace
 
-BreakTable SearchBreaks(const SessionState& session) {
-  const ByteGrid& image = session.ContourImage;
-  const ScanArea area = ScanAreaOf(session);
+BreakTable SearchBreaks(const ByteGrid& image, ScanArea area, int altitudeCount) {
+  const int lastCode = std::clamp(altitudeCount, 0, static_cast<int>(kBackgroundCode) - 1);
   const std::ptrdiff_t stride = image.Columns();
   const std::uint8_t* cells = image.Data();
   BreakTable found;
-  ForEachLineCell(cells, static_cast<std::size_t>(stride), area, LastDeletableCode(session),
+  ForEachLineCell(cells, static_cast<std::size_t>(stride), area, lastCode,
                   [&](const std::uint8_t* cell, int code) {
                     if (IsSingleNeighbour(NeighbourCodeAt(cell, stride))) {
                       const std::ptrdiff_t offset = cell - cells;
@@ -52,8 +53,12 @@ BreakTable SearchBreaks(const SessionState& session) {
                     }
                   });
   BreakTable table = GroupedByCode(found);
-  if (session.AltitudeCount >= kBackgroundCode) AppendBackgroundEnds(image, area, table);
+  if (altitudeCount >= kBackgroundCode) AppendBackgroundEnds(image, area, table);
   return table;
+}
+
+BreakTable SearchBreaks(const SessionState& session) {
+  return SearchBreaks(session.ContourImage, ScanAreaOf(session), session.AltitudeCount);
 }
 
 std::string BreakTableText(const BreakTable& table) {

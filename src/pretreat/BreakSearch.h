@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/NeighbourScan.h"
 #include "core/SessionState.h"
 
 namespace zelmaro {
@@ -19,8 +20,10 @@ struct BreakEntry {
 // The ends in the order found: by code, then line, then column. It has no size limit.
 using BreakTable = std::vector<BreakEntry>;
 
-// Every line end among the inner cells of ContourImage (lines 1 .. WorkLines - 2,
-// columns 1 .. WorkColumns - 2) of codes 1 to AltitudeCount. Nothing changes.
+// Every line end among the inner cells of `area` of `image` of codes 1 to altitudeCount
+// (the background too once altitudeCount reaches 255).
+BreakTable SearchBreaks(const ByteGrid& image, ScanArea area, int altitudeCount);
+// The same for ContourImage over WorkLines x WorkColumns. Nothing changes.
 BreakTable SearchBreaks(const SessionState& session);
 
 // Fewer than two ends leave no break to repair: the linear interpolation may run.

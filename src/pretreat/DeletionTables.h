@@ -1,7 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+
+#include "core/NeighbourScan.h"
 
 namespace zelmaro {
 
@@ -14,11 +17,18 @@ struct ThinningConfiguration {
   int Phase;
 };
 
-inline constexpr std::array<ThinningConfiguration, 24> kThinningConfigurations{{
-    {129, 1}, {6, 1},   {24, 1},  {96, 1},  {192, 1}, {3, 1},   {12, 1}, {48, 1},
-    {193, 1}, {7, 1},   {28, 1},  {112, 1}, {161, 1}, {134, 1}, {26, 1}, {104, 1},
-    {44, 1},  {176, 1}, {194, 1}, {11, 1},  {130, 2}, {10, 2},  {40, 2}, {160, 2},
-}};
+// Line ends doubled by a neighbour: with the staircase corners, what phase 1 removes.
+inline constexpr std::array<std::uint8_t, 8> kDoubledLineEndCodes{161, 134, 26,  104,
+                                                                  44,  176, 194, 11};
+
+inline constexpr std::array<ThinningConfiguration, 24> kThinningConfigurations = [] {
+  std::array<ThinningConfiguration, 24> table{};
+  std::size_t next = 0;
+  for (const std::uint8_t code : kStaircaseCornerCodes) table[next++] = {code, 1};
+  for (const std::uint8_t code : kDoubledLineEndCodes) table[next++] = {code, 1};
+  for (const std::uint8_t code : kInnerCornerCodes) table[next++] = {code, 2};
+  return table;
+}();
 
 // The order in which the Skeletisation Info picture shows the 24 configurations, three
 // rows of eight.
@@ -32,9 +42,7 @@ inline constexpr std::array<std::uint8_t, 24> kThinningInfoLayout{
 // in two rows of four.
 inline constexpr std::array<std::uint8_t, 8> kBranchEndCodes{1, 2, 4, 8, 16, 32, 64, 128};
 
-// For each of the 256 NeighbourCodes, whether a scan of the given phase deletes it.
-using DeletionMask = std::array<bool, 256>;
-
+// The cells a thinning scan of the given phase deletes.
 constexpr DeletionMask ThinningMask(int phase) {
   DeletionMask mask{};
   for (const ThinningConfiguration& configuration : kThinningConfigurations) {
@@ -44,9 +52,7 @@ constexpr DeletionMask ThinningMask(int phase) {
 }
 
 constexpr DeletionMask BranchEndMask() {
-  DeletionMask mask{};
-  for (const std::uint8_t code : kBranchEndCodes) mask[code] = true;
-  return mask;
+  return MaskOfCodes(kBranchEndCodes);
 }
 
 }  // namespace zelmaro

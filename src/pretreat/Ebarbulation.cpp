@@ -1,5 +1,6 @@
 #include "pretreat/Ebarbulation.h"
 
+#include "pretreat/DeletionTables.h"
 #include "pretreat/LineCellScan.h"
 
 namespace zelmaro {
@@ -9,9 +10,12 @@ constexpr DeletionMask kBranchEnds = BranchEndMask();
 
 }  // namespace
 
+void RemoveBranchEnds(ByteGrid& image, ScanArea area, int lastCode) {
+  DeleteMatchingCells(image, area, lastCode, kBranchEnds);
+}
+
 void RemoveBranchEnds(SessionState& session) {
-  DeleteMatchingCells(session.ContourImage, ScanAreaOf(session), LastDeletableCode(session),
-                      kBranchEnds);
+  RemoveBranchEnds(session.ContourImage, ScanAreaOf(session), LastDeletableCode(session));
 }
 
 }  // namespace zelmaro

@@ -1,5 +1,6 @@
 #include "pretreat/Skeletonization.h"
 
+#include "pretreat/DeletionTables.h"
 #include "pretreat/LineCellScan.h"
 
 namespace zelmaro {
@@ -10,11 +11,13 @@ constexpr DeletionMask kPhase2 = ThinningMask(2);
 
 }  // namespace
 
+void ThinContourLines(ByteGrid& image, ScanArea area, int lastCode) {
+  DeleteMatchingCells(image, area, lastCode, kPhase1);
+  DeleteMatchingCells(image, area, lastCode, kPhase2);
+}
+
 void ThinContourLines(SessionState& session) {
-  const ScanArea area = ScanAreaOf(session);
-  const int lastCode = LastDeletableCode(session);
-  DeleteMatchingCells(session.ContourImage, area, lastCode, kPhase1);
-  DeleteMatchingCells(session.ContourImage, area, lastCode, kPhase2);
+  ThinContourLines(session.ContourImage, ScanAreaOf(session), LastDeletableCode(session));
 }
 
 }  // namespace zelmaro

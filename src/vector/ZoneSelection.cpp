@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/Error.h"
-#include "core/NeighbourCode.h"
+#include "core/NeighbourScan.h"
 #include "core/NumberText.h"
 #include "vector/DxfPolylineScan.h"
 #include "vector/SegmentWalk.h"
@@ -14,24 +14,8 @@ namespace {
 
 constexpr double kLargestZoneCoordinate = 1e9;
 
-// Pixels at the corner of a staircase, removed by the first pass.
-constexpr int kStaircaseCorners[] = {129, 6, 24, 96, 192, 3, 12, 48, 193, 7, 28, 112};
-// Pixels at the inner corner of an orthogonal step, removed by the second pass.
-constexpr int kInnerCorners[] = {130, 10, 40, 160};
-
-template <std::size_t N>
-void RemoveCornerPass(ByteGrid& image, const int (&corners)[N]) {
-  bool removable[256] = {};
-  for (int code : corners) removable[code] = true;
-  for (int line = 1; line < image.Lines() - 1; ++line) {
-    for (int column = 1; column < image.Columns() - 1; ++column) {
-      if (image[line][column] == kBackgroundCode) continue;
-      if (removable[NeighbourCode(image, line, column)]) {
-        image[line][column] = kBackgroundCode;
-      }
-    }
-  }
-}
+constexpr DeletionMask kStaircaseCorners = MaskOfCodes(kStaircaseCornerCodes);
+constexpr DeletionMask kInnerCorners = MaskOfCodes(kInnerCornerCodes);
 
 std::int32_t CountAt(double extent, std::int32_t pixelSize) {
   return RoundHalfUp(extent / pixelSize);
@@ -83,8 +67,10 @@ void CheckZone(const SessionState& session, const ZoneParameters& zone) {
 }  // namespace
 
 void RemoveZoneCorners(ByteGrid& image) {
-  RemoveCornerPass(image, kStaircaseCorners);
-  RemoveCornerPass(image, kInnerCorners);
+  // A zone holds only the codes 1 to 254 of its table and the background.
+  const ScanArea area{image.Lines(), image.Columns()};
+  DeleteMatchingCells(image, area, kBackgroundCode - 1, kStaircaseCorners);
+  DeleteMatchingCells(image, area, kBackgroundCode - 1, kInnerCorners);
 }
 
 ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {

@@ -41,10 +41,10 @@ double DisplayScaleDouble(int zoomFactor) {
   return zoomFactor;
 }
 
-ZoomStep ZoomAfterClick(int zoomFactor, ClickButton button) {
+ZoomStep ZoomAfterClick(int zoomFactor, MouseButton button) {
   int z = zoomFactor;
-  if (button == ClickButton::Left) z = z == -1 ? 2 : z + 1;
-  if (button == ClickButton::Right) z = z == 1 ? -2 : z - 1;
+  if (button == MouseButton::Left) z = z == -1 ? 2 : z + 1;
+  if (button == MouseButton::Right) z = z == 1 ? -2 : z - 1;
   if (z > kMaxZoom) return {kMaxZoom, true};
   if (z < -kMaxZoom) return {-kMaxZoom, true};
   return {z, false};

@@ -8,6 +8,7 @@
 
 #include "core/CodePalette.h"
 #include "core/MapExtent.h"
+#include "core/MouseButton.h"
 
 namespace zelmaro {
 
@@ -22,14 +23,12 @@ inline constexpr int kMaxZoom = 20;
 float DisplayScale(int zoomFactor);
 double DisplayScaleDouble(int zoomFactor);
 
-enum class ClickButton { Left, Right, Middle };
-
 struct ZoomStep {
   int zoomFactor = 1;
   bool refused = false;  // beyond 20 either way: nothing more happens on this click
 };
 // One zoom click; the step through 1:1 takes one click in either direction.
-ZoomStep ZoomAfterClick(int zoomFactor, ClickButton button);
+ZoomStep ZoomAfterClick(int zoomFactor, MouseButton button);
 
 // "path (1:1)", or "path (1:n) " and "path (n:1) " with their trailing blank.
 std::string ZoomCaption(const std::string& path, int zoomFactor);

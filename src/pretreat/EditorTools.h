@@ -4,11 +4,10 @@
 #include <string>
 
 #include "core/Grid.h"
+#include "core/MouseButton.h"
 #include "core/SessionState.h"
 
 namespace zelmaro {
-
-enum class MouseButton { Left, Right, Other };
 
 // The picture the image window shows, in which the tools work. It is the size of
 // ContourImage except in the whole-data view, where it may be larger or smaller; the

@@ -139,12 +139,6 @@ void RequireExtent(const DxfReader& reader, const HeaderRecords& header) {
   }
 }
 
-void Remember(HeaderPoint& into, const HeaderPoint& read) {
-  if (read.X) into.X = read.X;
-  if (read.Y) into.Y = read.Y;
-  if (read.Z) into.Z = read.Z;
-}
-
 // The first pass of the sheet fusion over one input: its extent widens the
 // accumulated one, value by value as it is read.
 void AccumulateExtent(DxfReader& reader, std::size_t input, FusionExtent& extent,
@@ -155,7 +149,7 @@ void AccumulateExtent(DxfReader& reader, std::size_t input, FusionExtent& extent
     if (*token == kDxfExtMin || *token == kDxfExtMax) {
       const bool isMin = *token == kDxfExtMin;
       const HeaderPoint point = reader.ReadHeaderExtents();
-      Remember(isMin ? header.min : header.max, point);
+      (isMin ? header.min : header.max).Merge(point);
       for (const std::optional<double>& value : {point.X, point.Y, point.Z}) {
         if (value) HeaderInteger(reader, *value, *token);
       }
@@ -316,7 +310,7 @@ std::string FuseCoastline(const std::string& contourPath, const std::string& coa
   HeaderRecords header;
   while (const std::optional<std::string_view> token = contours.NextToken()) {
     if (*token == kDxfExtMin || *token == kDxfExtMax) {
-      Remember(*token == kDxfExtMin ? header.min : header.max, contours.ReadHeaderExtents());
+      (*token == kDxfExtMin ? header.min : header.max).Merge(contours.ReadHeaderExtents());
     } else if (*token == kDxfVertex) {
       contours.ReadVertex(skip);
     }

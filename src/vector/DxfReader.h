@@ -30,6 +30,13 @@ struct HeaderPoint {
   std::optional<double> X;
   std::optional<double> Y;
   std::optional<double> Z;
+
+  // Takes the values a later reading holds; the others stay.
+  void Merge(const HeaderPoint& read) {
+    if (read.X) X = read.X;
+    if (read.Y) Y = read.Y;
+    if (read.Z) Z = read.Z;
+  }
 };
 
 struct DxfVertex {

@@ -40,12 +40,6 @@ std::int32_t HeaderAltitude(const DxfReader& reader, const std::optional<double>
   return static_cast<std::int32_t>(std::trunc(RequireValue(reader, z, record, "Z (group 30)")));
 }
 
-void Merge(HeaderPoint& into, const HeaderPoint& read) {
-  if (read.X) into.X = read.X;
-  if (read.Y) into.Y = read.Y;
-  if (read.Z) into.Z = read.Z;
-}
-
 // The pass over the file: header extents, then the contour lines drawn into the
 // scene altitude grid as they arrive.
 class SceneBuilder {
@@ -55,10 +49,10 @@ class SceneBuilder {
   void OnToken(std::string_view token) {
     if (token == kDxfExtMin) {
       sawExtMin_ = true;
-      Merge(extMin_, reader_.ReadHeaderExtents());
+      extMin_.Merge(reader_.ReadHeaderExtents());
     } else if (token == kDxfExtMax) {
       sawExtMax_ = true;
-      Merge(extMax_, reader_.ReadHeaderExtents());
+      extMax_.Merge(reader_.ReadHeaderExtents());
       BuildFrame();
     }
   }

@@ -8,15 +8,15 @@ namespace zelmaro {
 namespace {
 
 TEST(ZoomSteps, OneClickThroughOneToOneInEachDirection) {
-  EXPECT_EQ(ZoomAfterClick(1, ClickButton::Right).zoomFactor, -2);
-  EXPECT_EQ(ZoomAfterClick(-2, ClickButton::Left).zoomFactor, -1);
-  EXPECT_EQ(ZoomAfterClick(-1, ClickButton::Left).zoomFactor, 2);
-  EXPECT_EQ(ZoomAfterClick(2, ClickButton::Right).zoomFactor, 1);
-  EXPECT_EQ(ZoomAfterClick(5, ClickButton::Middle).zoomFactor, 5);
-  EXPECT_EQ(ZoomAfterClick(20, ClickButton::Left).zoomFactor, 20);
-  EXPECT_TRUE(ZoomAfterClick(20, ClickButton::Left).refused);
-  EXPECT_TRUE(ZoomAfterClick(-20, ClickButton::Right).refused);
-  EXPECT_FALSE(ZoomAfterClick(19, ClickButton::Left).refused);
+  EXPECT_EQ(ZoomAfterClick(1, MouseButton::Right).zoomFactor, -2);
+  EXPECT_EQ(ZoomAfterClick(-2, MouseButton::Left).zoomFactor, -1);
+  EXPECT_EQ(ZoomAfterClick(-1, MouseButton::Left).zoomFactor, 2);
+  EXPECT_EQ(ZoomAfterClick(2, MouseButton::Right).zoomFactor, 1);
+  EXPECT_EQ(ZoomAfterClick(5, MouseButton::Middle).zoomFactor, 5);
+  EXPECT_EQ(ZoomAfterClick(20, MouseButton::Left).zoomFactor, 20);
+  EXPECT_TRUE(ZoomAfterClick(20, MouseButton::Left).refused);
+  EXPECT_TRUE(ZoomAfterClick(-20, MouseButton::Right).refused);
+  EXPECT_FALSE(ZoomAfterClick(19, MouseButton::Left).refused);
 }
 
 TEST(ZoomSteps, CaptionsGoingUpAndDownKeepTheirTrailingBlank) {
@@ -24,7 +24,7 @@ TEST(ZoomSteps, CaptionsGoingUpAndDownKeepTheirTrailingBlank) {
   int z = -3;
   up.push_back(ZoomCaption("map.raw", z));
   for (int i = 0; i < 4; ++i) {
-    z = ZoomAfterClick(z, ClickButton::Left).zoomFactor;
+    z = ZoomAfterClick(z, MouseButton::Left).zoomFactor;
     up.push_back(ZoomCaption("map.raw", z));
   }
   EXPECT_EQ(up, (std::vector<std::string>{"map.raw (1:3) ", "map.raw (1:2) ", "map.raw (1:1)",
@@ -33,7 +33,7 @@ TEST(ZoomSteps, CaptionsGoingUpAndDownKeepTheirTrailingBlank) {
   z = 3;
   down.push_back(ZoomCaption("map.raw", z));
   for (int i = 0; i < 4; ++i) {
-    z = ZoomAfterClick(z, ClickButton::Right).zoomFactor;
+    z = ZoomAfterClick(z, MouseButton::Right).zoomFactor;
     down.push_back(ZoomCaption("map.raw", z));
   }
   EXPECT_EQ(down, (std::vector<std::string>{"map.raw (3:1) ", "map.raw (2:1) ", "map.raw (1:1)",

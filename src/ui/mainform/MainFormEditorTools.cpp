@@ -9,21 +9,6 @@
 #include "ui/mainform/Mainwindow.h"
 
 namespace zelmaro {
-namespace {
-
-MouseButton ToMouseButton(ClickButton button) {
-  switch (button) {
-    case ClickButton::Left:
-      return MouseButton::Left;
-    case ClickButton::Right:
-      return MouseButton::Right;
-    default:
-      return MouseButton::Other;
-  }
-}
-
-}  // namespace
-
 ShownArea TMainForm::EditorArea() const {
   return {ImageForm->ShownLines, ImageForm->ShownColumns};
 }
@@ -44,7 +29,7 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
   const int line = click.line;
   const int column = click.column;
   if (!EditableCell(Session, area, line, column)) return;
-  const MouseButton button = ToMouseButton(click.button);
+  const MouseButton button = click.button;
   const std::int32_t drawingValue = CLValueForm->Model.DrawingValue;
   ToolOutcome outcome;
   // The tools check what they are given before they change a cell, so a failed click has

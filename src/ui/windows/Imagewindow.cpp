@@ -18,7 +18,7 @@ void TImageForm::ShowContourImage() {
   SetPicture(picture);
 }
 
-void TImageForm::PaintBoxMouseDown(ClickButton button, int x, int y) {
+void TImageForm::PaintBoxMouseDown(MouseButton button, int x, int y) {
   DisplayBitmap toolPicture =
       DisplayBitmap::Create(session_, ShownColumns, ShownLines, DisplayBitmap::PixelMode::Colour);
   const auto [line, column] = PictureCell(x, y);

@@ -18,7 +18,7 @@ enum class EditorTool { Pipette, Pencil, IsolatedPoint, Rule, Filling };
 struct ImageClick {
   int line = 0;
   int column = 0;
-  ClickButton button = ClickButton::Left;
+  MouseButton button = MouseButton::Left;
 };
 
 // How the image window learns from the main window which buttons are down, and where
@@ -40,7 +40,7 @@ class TImageForm : public PictureWindow {
   // Shows ContourImage in code colours under the input file's name.
   void ShowContourImage();
 
-  void PaintBoxMouseDown(ClickButton button, int x, int y) override;
+  void PaintBoxMouseDown(MouseButton button, int x, int y) override;
   void PaintBoxMouseMove(int x, int y) override;
 
   std::uint8_t KeepZoom = 0;  // a new picture keeps the zoom instead of returning to 1:1

@@ -9,14 +9,14 @@
 
 namespace zelmaro {
 
-std::optional<ClickButton> ToClickButton(Qt::MouseButton button) {
+std::optional<MouseButton> ToMouseButton(Qt::MouseButton button) {
   switch (button) {
     case Qt::LeftButton:
-      return ClickButton::Left;
+      return MouseButton::Left;
     case Qt::RightButton:
-      return ClickButton::Right;
+      return MouseButton::Right;
     case Qt::MiddleButton:
-      return ClickButton::Middle;
+      return MouseButton::Middle;
     default:
       return std::nullopt;
   }

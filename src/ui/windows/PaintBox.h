@@ -16,7 +16,7 @@ namespace zelmaro {
 
 class StatusPanels;
 
-std::optional<ClickButton> ToClickButton(Qt::MouseButton button);
+std::optional<MouseButton> ToMouseButton(Qt::MouseButton button);
 
 // Draws the part of `picture` under `clip` at `scale`, the paint box being scrolled by
 // (scrollX, scrollY); whatever the picture does not cover is hatched. Without a picture
@@ -42,7 +42,7 @@ class PaintBoxWidget : public QWidget {
     form_.Paint(painter, event->rect());
   }
   void mousePressEvent(QMouseEvent* event) override {
-    if (const auto button = ToClickButton(event->button())) {
+    if (const auto button = ToMouseButton(event->button())) {
       const QPoint at = event->position().toPoint() + Scroll();
       form_.PaintBoxMouseDown(*button, at.x(), at.y());
     }

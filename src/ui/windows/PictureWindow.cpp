@@ -62,7 +62,7 @@ std::pair<int, int> PictureWindow::PictureCell(int x, int y) const {
           static_cast<int>(static_cast<float>(x) / scale)};
 }
 
-bool PictureWindow::ZoomClick(ClickButton button, int line, int column) {
+bool PictureWindow::ZoomClick(MouseButton button, int line, int column) {
   const ZoomStep step = ZoomAfterClick(ZoomFactor, button);
   ZoomFactor = step.zoomFactor;
   if (step.refused) return true;

@@ -39,7 +39,7 @@ class PictureWindow : public QMdiSubWindow {
   void RestoreView(const View& view);
   bool HasPicture() const { return !ScreenBitmap.isNull(); }
 
-  virtual void PaintBoxMouseDown(ClickButton button, int x, int y) = 0;
+  virtual void PaintBoxMouseDown(MouseButton button, int x, int y) = 0;
   virtual void PaintBoxMouseMove(int x, int y) = 0;
 
   // The picture part that the last zoom click centred, in picture pixels.
@@ -71,7 +71,7 @@ class PictureWindow : public QMdiSubWindow {
   std::pair<int, int> PictureCell(int x, int y) const;
   // A click with the zoom button down: steps the zoom and recentres on (line, column).
   // True when the click ends there, i.e. the step was refused or the zoom is near 1:1.
-  bool ZoomClick(ClickButton button, int line, int column);
+  bool ZoomClick(MouseButton button, int line, int column);
 
   // The read-out fields both windows fill alike.
   template <typename ReadoutInput>

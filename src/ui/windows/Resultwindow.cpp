@@ -33,10 +33,10 @@ void TResultForm::PictureDrawn(int zoom) {
   }
 }
 
-void TResultForm::PaintBoxMouseDown(ClickButton button, int x, int y) {
+void TResultForm::PaintBoxMouseDown(MouseButton button, int x, int y) {
   const auto [line, column] = PictureCell(x, y);
   if (Hooks.zoomDown && Hooks.zoomDown() && ZoomClick(button, line, column)) return;
-  if (button != ClickButton::Left || !Hooks.pipetteDown || !Hooks.pipetteDown()) return;
+  if (button != MouseButton::Left || !Hooks.pipetteDown || !Hooks.pipetteDown()) return;
   const ByteGrid& codes = session_.ContourImage;
   if (line < 0 || column < 0 || line >= codes.Lines() || column >= codes.Columns()) return;
   if (Hooks.pipettePicked) Hooks.pipettePicked(codes[line][column]);

@@ -37,7 +37,7 @@ class TResultForm : public PictureWindow {
   void SendBack();
   int TimesSentBack() const { return timesSentBack_; }
 
-  void PaintBoxMouseDown(ClickButton button, int x, int y) override;
+  void PaintBoxMouseDown(MouseButton button, int x, int y) override;
   void PaintBoxMouseMove(int x, int y) override;
 
   // The zoom of the last drawing.

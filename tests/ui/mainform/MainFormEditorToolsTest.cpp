@@ -103,11 +103,11 @@ TEST_F(EditorToolCommandsTest, PipettePicksTheCodeAndThePencilDrawsItUntilComeBa
 
 TEST_F(EditorToolCommandsTest, PencilKeepsTheZoomOfTheImageWindow) {
   Click("ZoomSpeedButton");
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 60, 60);  // to 2:1
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 60, 60);  // to 2:1
   Click("ZoomSpeedButton");
   ASSERT_EQ(Main().ImageForm->ZoomFactor, 2);
   Click("PencilButton");
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 2 * 30, 2 * 31);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 2 * 30, 2 * 31);
   EXPECT_EQ(Cell(31, 30), 0);
   EXPECT_EQ(Main().ImageForm->ZoomFactor, 2);
   EXPECT_EQ(Ui.Messages.back().text, " Pencil Tab_out[31][30] = 0\n altitude = 0 ");
@@ -234,7 +234,7 @@ TEST_F(EditorToolCommandsTest, ClicksOutsideTheContourImageDoNothing) {
   Main().ImageForm->ShownLines = 400;
   Main().ImageForm->ShownColumns = 600;
   Click("PencilButton");
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 550, 380);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 550, 380);
   Click("PencilButton");
   EXPECT_TRUE(Ui.Messages.empty());
   EXPECT_EQ(Ui.ModalForms, (std::vector<std::string>{"TDynRasterForm"}));

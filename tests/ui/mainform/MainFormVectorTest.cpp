@@ -320,7 +320,7 @@ TEST_F(VectorCommandTest, BackShowsTheWholeSceneAndReturnTheZoneWithTheirReadout
   Main().ImageForm->Hooks.toolClick = [&](EditorTool, const ImageClick& click, DisplayBitmap&) {
     clicks.emplace_back(click.line, click.column);
   };
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 5, 2);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 5, 2);
   EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{2, 5}}));
 
   Click("AdvanceSpeedButton");
@@ -344,10 +344,10 @@ TEST_F(VectorCommandTest, ToolClicksBeyondTheWorkingImageAreIgnoredInTheSceneVie
     EXPECT_EQ(picture.Columns(), 29);
     ++clicks;
   };
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 20, 3);
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 3, 10);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 20, 3);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 3, 10);
   EXPECT_EQ(clicks, 0);
-  Main().ImageForm->PaintBoxMouseDown(ClickButton::Left, 8, 5);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 8, 5);
   EXPECT_EQ(clicks, 1);
 }
 

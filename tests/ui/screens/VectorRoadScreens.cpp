@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
   TImageForm& image = *main.ImageForm;
   for (int i = 0; i < 7; ++i) {
     const float scale = DisplayScale(image.ZoomFactor);
-    image.PaintBoxMouseDown(ClickButton::Left, static_cast<int>(image.ShownColumns / 2 * scale),
+    image.PaintBoxMouseDown(MouseButton::Left, static_cast<int>(image.ShownColumns / 2 * scale),
                             static_cast<int>(image.ShownLines / 2 * scale));
   }
   shot("preview_zoom.png");

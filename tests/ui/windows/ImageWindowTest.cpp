@@ -18,7 +18,7 @@ class ImageWindowTest : public ::testing::Test, public testing::MainWindowFixtur
   }
   TImageForm& Image() { return *Main().ImageForm; }
   std::string Caption() { return Image().windowTitle().toStdString(); }
-  void ZoomClick(ClickButton button, int x = 40, int y = 30) {
+  void ZoomClick(MouseButton button, int x = 40, int y = 30) {
     Image().PaintBoxMouseDown(button, x, y);
   }
   std::string path;
@@ -26,25 +26,25 @@ class ImageWindowTest : public ::testing::Test, public testing::MainWindowFixtur
 
 TEST_F(ImageWindowTest, ZoomCaptionsStepThroughOneToOneWithTheirTrailingBlank) {
   Click("ZoomSpeedButton");
-  ZoomClick(ClickButton::Right);
+  ZoomClick(MouseButton::Right);
   EXPECT_EQ(Image().ZoomFactor, -2);
   EXPECT_EQ(Caption(), path + " (1:2) ");
-  ZoomClick(ClickButton::Left);
+  ZoomClick(MouseButton::Left);
   EXPECT_EQ(Image().ZoomFactor, -1);
   EXPECT_EQ(Caption(), path + " (1:1)");
-  ZoomClick(ClickButton::Left);
+  ZoomClick(MouseButton::Left);
   EXPECT_EQ(Caption(), path + " (2:1) ");
-  ZoomClick(ClickButton::Right);
+  ZoomClick(MouseButton::Right);
   EXPECT_EQ(Caption(), path + " (1:1)");
 }
 
 TEST_F(ImageWindowTest, NineteenLeftClicksReachTwentyToOneAndNoFurther) {
   Click("ZoomSpeedButton");
-  for (int i = 0; i < 19; ++i) ZoomClick(ClickButton::Left, 2, 2);
+  for (int i = 0; i < 19; ++i) ZoomClick(MouseButton::Left, 2, 2);
   EXPECT_EQ(Image().ZoomFactor, 20);
   EXPECT_EQ(Caption(), path + " (20:1) ");
   const PictureRect source = Image().LastZoomSource();
-  ZoomClick(ClickButton::Left, 300, 200);
+  ZoomClick(MouseButton::Left, 300, 200);
   EXPECT_EQ(Image().ZoomFactor, 20);
   EXPECT_EQ(Caption(), path + " (20:1) ");
   EXPECT_EQ(Image().LastZoomSource(), source);
@@ -53,7 +53,7 @@ TEST_F(ImageWindowTest, NineteenLeftClicksReachTwentyToOneAndNoFurther) {
 TEST_F(ImageWindowTest, ZoomClickScrollsToTheClickedPlace) {
   Click("ZoomSpeedButton");
   Image().resize(300, 200);
-  ZoomClick(ClickButton::Left, 400, 300);  // 2:1 around column 400, line 300
+  ZoomClick(MouseButton::Left, 400, 300);  // 2:1 around column 400, line 300
   const PictureRect source = Image().LastZoomSource();
   const int halfWidth = HalfExtent(300, 2.0f);
   EXPECT_EQ(source.left, 400 - halfWidth);
@@ -65,8 +65,8 @@ TEST_F(ImageWindowTest, ZoomClickScrollsToTheClickedPlace) {
 
 TEST_F(ImageWindowTest, ANewPictureReturnsToOneToOneUnlessKeepZoomIsSet) {
   Click("ZoomSpeedButton");
-  ZoomClick(ClickButton::Left);
-  ZoomClick(ClickButton::Left);
+  ZoomClick(MouseButton::Left);
+  ZoomClick(MouseButton::Left);
   ASSERT_EQ(Image().ZoomFactor, 3);
   Image().KeepZoom = 1;
   Image().ShowContourImage();
@@ -94,7 +94,7 @@ TEST_F(ImageWindowTest, ReadOutsUnderTheMouse) {
 
 TEST_F(ImageWindowTest, ReadOutsAtTwoToOne) {
   Click("ZoomSpeedButton");
-  ZoomClick(ClickButton::Left);
+  ZoomClick(MouseButton::Left);
   ASSERT_EQ(Image().ZoomFactor, 2);
   Image().PaintBoxMouseMove(10, 7);
   EXPECT_EQ(Main().PanelText(0), " Line:     3  Column:     5 ");
@@ -115,7 +115,7 @@ TEST_F(ImageWindowTest, ClicksReachTheToolsInTheirOrderButNotAfterAZoomToOneToOn
   for (const char* tool : {"FunnelSpeedButton", "PipetteButton", "PencilButton"}) {
     Main().Action(tool)->setChecked(true);
   }
-  Image().PaintBoxMouseDown(ClickButton::Left, 20, 15);
+  Image().PaintBoxMouseDown(MouseButton::Left, 20, 15);
   EXPECT_EQ(reached, (std::vector<EditorTool>{EditorTool::Pipette, EditorTool::Pencil,
                                               EditorTool::Filling}));
   EXPECT_EQ(clicks[0].column, 20);
@@ -123,10 +123,10 @@ TEST_F(ImageWindowTest, ClicksReachTheToolsInTheirOrderButNotAfterAZoomToOneToOn
   EXPECT_EQ(Main().Session.ImageLines, 366);  // the tools' picture has the shown size
   reached.clear();
   Main().Action("ZoomSpeedButton")->setChecked(true);
-  Image().PaintBoxMouseDown(ClickButton::Left, 40, 30);  // 1:1 to 2:1: tools follow
+  Image().PaintBoxMouseDown(MouseButton::Left, 40, 30);  // 1:1 to 2:1: tools follow
   EXPECT_EQ(reached.size(), 3u);
   reached.clear();
-  Image().PaintBoxMouseDown(ClickButton::Right, 40, 30);  // back to 1:1: tools wait
+  Image().PaintBoxMouseDown(MouseButton::Right, 40, 30);  // back to 1:1: tools wait
   EXPECT_TRUE(reached.empty());
 }
 
@@ -154,7 +154,7 @@ TEST_F(ImageWindowTest, PaintsThePictureAndHatchesTheRest) {
 TEST_F(ImageWindowTest, TwoToOneDrawsEachPicturepixelAsASquare) {
   Image().resize(700, 500);
   Click("ZoomSpeedButton");
-  ZoomClick(ClickButton::Left, 0, 0);  // 2:1 at the top left corner: no scrolling
+  ZoomClick(MouseButton::Left, 0, 0);  // 2:1 at the top left corner: no scrolling
   ASSERT_EQ(Image().HorizontalScrollBar()->value(), 0);
   QImage shot(Image().PaintBox()->size(), QImage::Format_RGB32);
   Image().PaintBox()->render(&shot);

@@ -92,8 +92,8 @@ TEST_F(ResultWindowTest, ANewDemIsDrawnOnceAtTheOldZoomThenAtOneToOne) {
   MakeFlatDem(500, 5);
   Main().ShowDem();
   PressButton("ZoomSpeedButton");
-  Result().PaintBoxMouseDown(ClickButton::Left, 1, 1);
-  Result().PaintBoxMouseDown(ClickButton::Left, 2, 2);
+  Result().PaintBoxMouseDown(MouseButton::Left, 1, 1);
+  Result().PaintBoxMouseDown(MouseButton::Left, 2, 2);
   EXPECT_EQ(Result().ZoomFactor, 3);
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
 
@@ -106,9 +106,9 @@ TEST_F(ResultWindowTest, ANewDemIsDrawnOnceAtTheOldZoomThenAtOneToOne) {
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
 
   // Back through 1:1 to a reduction, with the captions of the image window.
-  Result().PaintBoxMouseDown(ClickButton::Right, 0, 0);
+  Result().PaintBoxMouseDown(MouseButton::Right, 0, 0);
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:2) ");
-  for (int click = 0; click < 25; ++click) Result().PaintBoxMouseDown(ClickButton::Right, 0, 0);
+  for (int click = 0; click < 25; ++click) Result().PaintBoxMouseDown(MouseButton::Right, 0, 0);
   EXPECT_EQ(Result().ZoomFactor, -20);
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:20) ");
 }
@@ -118,11 +118,11 @@ TEST_F(ResultWindowTest, ThePipetteReportsTheContourCodeNotTheAltitude) {
   Main().ShowDem();
   PressButton("PipetteButton");
   Ui.QueueModal("TCLValueForm", nullptr);
-  Result().PaintBoxMouseDown(ClickButton::Left, 3, 2);
+  Result().PaintBoxMouseDown(MouseButton::Left, 3, 2);
   Ui.QueueModal("TCLValueForm", nullptr);
-  Result().PaintBoxMouseDown(ClickButton::Left, 0, 0);
-  Result().PaintBoxMouseDown(ClickButton::Right, 3, 2);  // left button only
-  Result().PaintBoxMouseDown(ClickButton::Left, 9, 9);   // outside the image
+  Result().PaintBoxMouseDown(MouseButton::Left, 0, 0);
+  Result().PaintBoxMouseDown(MouseButton::Right, 3, 2);  // left button only
+  Result().PaintBoxMouseDown(MouseButton::Left, 9, 9);   // outside the image
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_EQ(Ui.Messages.size(), 2u);
   EXPECT_EQ(Ui.Messages[0].caption, "Pipette");

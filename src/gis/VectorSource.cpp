@@ -191,11 +191,16 @@ MapExtent ExtentOf(OGRLayer& layer, const std::vector<ContourPolyline>& polyline
                 ReplaceExtension(path, ".dbf") +
                 " beside it, and its lines have no Z: nothing gives them an elevation.");
   }
+  if (read.Elevation == kGeometryZElevation && described.NumericFields.empty()) {
+    throw Error(where +
+                " gives its lines no elevation: they have no Z, and the layer has no numeric "
+                "field to take one from.");
+  }
   if (read.Elevation == kGeometryZElevation) {
     throw Error(where +
-                " gives its lines no elevation: they have no Z, and it has no numeric "
-                "field (fields: " +
-                Listed(described.NumericFields) + ") to take one from.");
+                " gives its lines no elevation: they have no Z, and no numeric field is "
+                "named like an elevation; choose the one that holds it among: " +
+                Listed(described.NumericFields) + ".");
   }
   throw Error(where + " gives its lines no elevation: the field \"" + read.Elevation +
               "\" is empty in all " + std::to_string(read.WithoutElevation) + " of them.");

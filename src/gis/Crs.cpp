@@ -101,10 +101,15 @@ std::string CrsLabel(const std::string& wkt) {
 
 bool SameCrs(const std::string& first, const std::string& second) {
   if (first.empty() || second.empty()) return first.empty() && second.empty();
-  const OGRSpatialReference a = FromWkt(first);
-  const OGRSpatialReference b = FromWkt(second);
   const char* const criteria[] = {"IGNORE_DATA_AXIS_TO_SRS_AXIS_MAPPING=YES",
                                   "CRITERION=EQUIVALENT_EXCEPT_AXIS_ORDER_GEOGCRS", nullptr};
+  const OGRSpatialReference firstCrs = FromWkt(first);
+  const OGRSpatialReference secondCrs = FromWkt(second);
+  if (firstCrs.IsSame(&secondCrs, criteria)) return true;
+  // A CRS from an authority may order its axes northing first, the same CRS read from a
+  // .prj easting first; both place data alike, so they compare without their axes.
+  const OGRSpatialReference a = FromWkt(EsriWkt(first));
+  const OGRSpatialReference b = FromWkt(EsriWkt(second));
   return a.IsSame(&b, criteria) != 0;
 }
 

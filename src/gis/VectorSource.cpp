@@ -165,6 +165,15 @@ int ElevationField(OGRLayer& layer, const VectorLayerInfo& described,
   return index;
 }
 
+// GeoPackage gives a layer written without CRS one of its two "Undefined" systems;
+// they place nothing on Earth.
+std::string LayerCrs(OGRLayer& layer) {
+  const OGRSpatialReference* srs = layer.GetSpatialRef();
+  const std::string name = srs != nullptr && srs->GetName() != nullptr ? srs->GetName() : "";
+  if (name == "Undefined geographic SRS" || name == "Undefined Cartesian SRS") return {};
+  return WktOf(srs);
+}
+
 MapExtent ExtentOf(OGRLayer& layer, const std::vector<ContourPolyline>& polylines) {
   OGREnvelope envelope;
   if (layer.GetExtent(&envelope, TRUE) == OGRERR_NONE) {
@@ -236,7 +245,7 @@ GisContours ReadGisContours(const std::string& path, const ContourSourceChoice& 
   read.Layer = described.Name;
   read.Elevation =
       field < 0 ? kGeometryZElevation : layer.GetLayerDefn()->GetFieldDefn(field)->GetNameRef();
-  read.CrsWkt = WktOf(layer.GetSpatialRef());
+  read.CrsWkt = LayerCrs(layer);
   std::vector<ContourPolyline>& polylines = read.Lines.Polylines;
   GdalErrorTrap trap;
   layer.ResetReading();

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "support/DxfSamples.h"
@@ -130,6 +132,50 @@ TEST_F(ZoneSelectionTest, RefusesAMissingPixelSizeOrSceneAndKeepsTheSession) {
   EXPECT_THROW(SelectZone(session_, WholeScene(TwoLevelScene(), 20)), Error);
   EXPECT_EQ(session_.ContourImage, before);
   EXPECT_EQ(session_.WorkLines, 30);
+}
+
+TEST_F(ZoneSelectionTest, AZoneWithoutContourCellsIsRefusedSayingWhy) {
+  SampleDxf sample = TwoLevelScene();
+  // The line at 130 makes the interval 70: its own altitude is no level (100, 170).
+  sample.lines.push_back({130, {{1020, 2250}, {1250, 2250}}});
+  Load(PolylineDxf(sample, VertexLayout::Agency));
+  SelectZone(session_, WholeScene(sample, 10));
+  const ByteGrid before = session_.ContourImage;
+  const struct {
+    ZoneParameters zone;
+    const char* why;
+  } cases[] = {
+      {{10, 1100, 2100, 1200, 2200}, "no contour line crosses it"},
+      {{10, 1100, 2200, 1200, 2300}, "has an altitude that is a level"},
+  };
+  for (const auto& [zone, why] : cases) {
+    try {
+      SelectZone(session_, zone);
+      ADD_FAILURE() << why;
+    } catch (const Error& error) {
+      EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
+    }
+  }
+  EXPECT_EQ(session_.ContourImage, before);
+  EXPECT_EQ(session_.WorkLines, 30);
+}
+
+TEST_F(ZoneSelectionTest, KeptLinesSelectLikeTheDxfFileReadAgain) {
+  SampleDxf sample = TwoLevelScene();
+  sample.lines.push_back({200, {{1010, 2290}, {1100, 2200}, {1290, 2150}, {1295, 2020}}});
+  Load(PolylineDxf(sample, VertexLayout::Agency));
+  SelectZone(session_, {7, 1013, 2011, 1288, 2297});
+  const ByteGrid reference = session_.ContourImage;
+  auto kept = std::make_shared<ContourPolylines>();
+  for (const SampleLine& line : sample.lines) {
+    ContourPolyline polyline;
+    for (const auto& [x, y] : line.points) polyline.push_back({x, y, line.z});
+    kept->Polylines.push_back(polyline);
+  }
+  session_.VectorContours = kept;
+  std::remove(path_.c_str());  // the kept lines are used, not the file
+  SelectZone(session_, {7, 1013, 2011, 1288, 2297});
+  EXPECT_EQ(session_.ContourImage, reference);
 }
 
 TEST_F(ZoneSelectionTest, PolylineAndLightweightFilesSelectAlike) {

@@ -75,7 +75,7 @@ TEST(VectorSource, ALayerWithTheLinesOfADxfFileGivesItsSceneAndZone) {
   }
 }
 
-TEST(VectorSource, ElevationComesFromZOrTheFieldNamedLikeOne) {
+TEST(VectorSource, TheFieldNamedLikeAnElevationIsPreselected) {
   const struct {
     std::vector<std::string> fields;
     std::string preselected;
@@ -87,23 +87,6 @@ TEST(VectorSource, ElevationComesFromZOrTheFieldNamedLikeOne) {
   for (const auto& [fields, preselected] : cases) {
     EXPECT_EQ(PreselectedElevationField(fields), preselected);
   }
-
-  TemporaryFolder folder;
-  const std::string path = folder.File("lines.gpkg");
-  std::vector<SampleLine> lines = FramedLines().lines;
-  testing::WriteContourLayer(path, "GPKG", lines, LayerElevation::GeometryZ, 0);
-  const VectorSourceInfo info = DescribeVectorSource(path);
-  ASSERT_EQ(info.Layers.size(), 1u);
-  EXPECT_TRUE(info.Layers[0].HasZ);
-  EXPECT_TRUE(info.Layers[0].HasLines);
-  EXPECT_EQ(info.Layers[0].FeatureCount, 4);
-  const GisContours read = ReadGisContours(path);
-  EXPECT_EQ(read.Elevation, kGeometryZElevation);
-  EXPECT_EQ(read.Features, 4);
-  EXPECT_EQ(read.Lines.Polylines[1].size(), 4u);
-  EXPECT_EQ(read.Lines.Polylines[1][2], (ContourVertex{1290, 2150, 200}));
-  EXPECT_EQ(read.Lines.Frame.XMax, 1300);
-  EXPECT_TRUE(read.CrsWkt.empty());
 }
 
 TEST(VectorSource, PolygonRingsAndLinePartsAreContoursAndEmptyOnesAreCounted) {
@@ -120,6 +103,10 @@ TEST(VectorSource, PolygonRingsAndLinePartsAreContoursAndEmptyOnesAreCounted) {
       R"("coordinates":[[0,20],[90,20]]}},)"
       R"({"type":"Feature","properties":{"H":120},"geometry":{"type":"Point","coordinates":[5,5]}})"
       R"(]})");
+  const VectorSourceInfo info = DescribeVectorSource(path);
+  ASSERT_EQ(info.Layers.size(), 1u);
+  EXPECT_FALSE(info.Layers[0].HasZ);
+  EXPECT_EQ(info.Layers[0].NumericFields, std::vector<std::string>{"H"});
   const GisContours read = ReadGisContours(path, {"", "H"});
   EXPECT_EQ(read.Lines.Polylines.size(), 4u);  // two rings, two parts
   EXPECT_EQ(read.Lines.Polylines[1].front(), (ContourVertex{10, 5, 100}));

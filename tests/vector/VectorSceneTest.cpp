@@ -277,32 +277,15 @@ TEST(LevelsOfVertices, AreTheDistinctIntegerPartsWithTheirSmallestStep) {
   }
 }
 
-TEST(BuildContourScene, DrawsLinesLikeTheirDxfFile) {
-  SampleDxf sample = SmallFrame(100, 300);
-  sample.lines.push_back({200, {{1010, 2290}, {1100, 2200}, {1290, 2150}}});
-  sample.lines.push_back({300, {{1050, 2050}, {1250, 2050}, {1250, 2250}, {1050, 2050}}});
-  sample.lines.push_back({100, {{1020, 2100}, {1280, 2110}}});
+TEST(BuildContourScene, RefusesLinesThatSpanNoAreaOrHaveNoAltitude) {
   auto contours = std::make_shared<ContourPolylines>();
-  contours->Frame = {sample.xMin, sample.xMax, sample.yMin, sample.yMax};
-  for (const testing::SampleLine& line : sample.lines) {
-    ContourPolyline polyline;
-    for (const auto& [x, y] : line.points) polyline.push_back({x, y, line.z});
-    contours->Polylines.push_back(polyline);
-  }
-  const VectorScene dxf = LoadText(PolylineDxf(sample, VertexLayout::Agency));
-  const VectorScene other = BuildContourScene(contours, "memory");
-  EXPECT_EQ(other.VectorImage, dxf.VectorImage);
-  EXPECT_EQ(TableOf(other), TableOf(dxf));
-  EXPECT_EQ(other.frame.ScenePixelSize, dxf.frame.ScenePixelSize);
-  EXPECT_EQ(other.Contours, contours);
-
-  contours->Frame.YMax = contours->Frame.YMin;
-  EXPECT_THROW(BuildContourScene(contours, "memory"), Error);
+  contours->Polylines = {{{1000, 2000, 100}, {1300, 2000, 100}}};
+  contours->Frame = {1000, 1300, 2000, 2000};
+  EXPECT_THROW(BuildContourScene(contours, "flat"), Error);
   contours->Frame.YMax = 2300;
-  for (ContourPolyline& polyline : contours->Polylines) {
-    for (ContourVertex& vertex : polyline) vertex.Z = std::nan("");
-  }
-  EXPECT_THROW(BuildContourScene(contours, "memory"), Error);
+  EXPECT_EQ(BuildContourScene(contours, "lines").Contours, contours);
+  contours->Polylines[0][0].Z = contours->Polylines[0][1].Z = std::nan("");
+  EXPECT_THROW(BuildContourScene(contours, "no altitude"), Error);
 }
 
 TEST(RasterizeVectorScene, LoadsTheBundledExampleIntoTheSession) {

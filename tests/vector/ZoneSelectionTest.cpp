@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "support/DxfSamples.h"
@@ -158,24 +156,6 @@ TEST_F(ZoneSelectionTest, AZoneWithoutContourCellsIsRefusedSayingWhy) {
   }
   EXPECT_EQ(session_.ContourImage, before);
   EXPECT_EQ(session_.WorkLines, 30);
-}
-
-TEST_F(ZoneSelectionTest, KeptLinesSelectLikeTheDxfFileReadAgain) {
-  SampleDxf sample = TwoLevelScene();
-  sample.lines.push_back({200, {{1010, 2290}, {1100, 2200}, {1290, 2150}, {1295, 2020}}});
-  Load(PolylineDxf(sample, VertexLayout::Agency));
-  SelectZone(session_, {7, 1013, 2011, 1288, 2297});
-  const ByteGrid reference = session_.ContourImage;
-  auto kept = std::make_shared<ContourPolylines>();
-  for (const SampleLine& line : sample.lines) {
-    ContourPolyline polyline;
-    for (const auto& [x, y] : line.points) polyline.push_back({x, y, line.z});
-    kept->Polylines.push_back(polyline);
-  }
-  session_.VectorContours = kept;
-  std::remove(path_.c_str());  // the kept lines are used, not the file
-  SelectZone(session_, {7, 1013, 2011, 1288, 2297});
-  EXPECT_EQ(session_.ContourImage, reference);
 }
 
 TEST_F(ZoneSelectionTest, PolylineAndLightweightFilesSelectAlike) {

@@ -159,16 +159,13 @@ ContourGeoTiff ReadContourGeoTiff(const std::string& path) {
   ContourGeoTiff map;
   map.Image.rawPath = path;
   map.Image.size = {dataset->GetRasterYSize(), dataset->GetRasterXSize()};
-  std::vector<std::uint8_t> codes(static_cast<std::size_t>(map.Image.size.lines) *
-                                  static_cast<std::size_t>(map.Image.size.columns));
+  map.Image.codes = ByteGrid(map.Image.size.lines, map.Image.size.columns);
   GdalErrorTrap trap;
-  if (band->RasterIO(GF_Read, 0, 0, map.Image.size.columns, map.Image.size.lines, codes.data(),
-                     map.Image.size.columns, map.Image.size.lines, GDT_Byte, 0, 0,
-                     nullptr) != CE_None) {
+  if (band->RasterIO(GF_Read, 0, 0, map.Image.size.columns, map.Image.size.lines,
+                     map.Image.codes.Data(), map.Image.size.columns, map.Image.size.lines, GDT_Byte,
+                     0, 0, nullptr) != CE_None) {
     ThrowGdalFailure("Cannot read the contour map " + path, trap);
   }
-  map.Image.codes = ByteGrid(map.Image.size.lines, map.Image.size.columns);
-  map.Image.codes.Cells() = std::move(codes);
 
   double transform[6] = {};
   if (dataset->GetGeoTransform(transform) == CE_None) {

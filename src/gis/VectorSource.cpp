@@ -303,6 +303,10 @@ VectorSourceLoad LoadVectorSource(SessionState& session, const std::string& path
                                   const ContourSourceChoice& choice, const Progress& progress) {
   VectorSourceLoad load;
   if (IsDxfPath(path)) {
+    if (!choice.Layer.empty() || !choice.Field.empty()) {
+      throw Error("The DXF file " + path +
+                  " has no layer or field to choose: its altitudes are the Z of its vertices.");
+    }
     DxfReader reader = DxfReader::Open(path);
     VectorScene scene =
         ReadVectorScene(reader, [&](double fraction) { progress.Report(fraction); });

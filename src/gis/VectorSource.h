@@ -85,7 +85,8 @@ bool IsDxfPath(const std::string& path);
 
 // The Vectorial command for any vector source: a DXF file as RasterizeVectorScene reads
 // it, any other source through GDAL; the session takes the scene, the lines (for the zone
-// selection) and the source's CRS. On Error or cancellation the session is unchanged.
+// selection) and the source's CRS. A DXF file has no layer or field to choose. On
+// Error or cancellation the session is unchanged.
 VectorSourceLoad LoadVectorSource(SessionState& session, const std::string& path,
                                   const ContourSourceChoice& choice = {},
                                   const Progress& progress = {});

@@ -171,6 +171,8 @@ TEST_F(GisCli, BadInputIsRefusedOnStderrWithNothingWritten) {
       {"zone --dxf " + testing::ExamplePath("volcano.dxf") + " --srs EPSG:999999" + out,
        "Unknown coordinate reference system"},
       {"zone --vector " + Path("hill.gpkg") + " --srs EPSG:2193" + out, "already carry"},
+      {"zone --vector " + testing::ExamplePath("volcano.dxf") + " --field ELEV" + out,
+       "no layer or field to choose"},
       {"zone --dxf " + testing::ExamplePath("volcano.dxf") + " --vector " + Path("hill.gpkg") + out,
        "one of --dxf"},
       {"dilation " + testing::VolcanoRasterArguments() + " --scale-in m --scale-out m --out " +

@@ -1,8 +1,11 @@
 #include "CliCommand.h"
 
 #include "core/Error.h"
+#include "core/FileIO.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
+#include "gis/Crs.h"
+#include "gis/GeoTiff.h"
 
 namespace zelmaro::cli {
 
@@ -89,7 +92,19 @@ ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPat
   return *size;
 }
 
-void LoadRasterArguments(SessionState& session, const CliArguments& arguments) {
+std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
+                                                    const CliArguments& arguments) {
+  if (IsGeoTiffPath(arguments.Text("raw"))) {
+    if (arguments.Has("size"))
+      throw Error("A GeoTIFF map carries its size: --size does not apply.");
+    ContourGeoTiff map = ReadContourGeoTiff(arguments.Text("raw"));
+    const std::vector<std::int32_t> altitudes = ReadAltitudeTable(arguments.Text("table"));
+    const std::optional<GridGeoreference> georeference = map.Georeference;
+    CommitContourGeoTiff(session, std::move(map));
+    CommitAltitudeTable(session, altitudes);
+    FinishRasterLoad(session);
+    return georeference;
+  }
   RasterLoadAnswers answers;
   answers.rawPath = arguments.Text("raw");
   answers.sizePath = arguments.OptionalText("size").value_or("");
@@ -98,7 +113,14 @@ void LoadRasterArguments(SessionState& session, const CliArguments& arguments) {
                                              : answers.sizePath)) {
     throw Error("The raw image " + answers.rawPath + " has no size file; give it with --size.");
   }
+  const std::string sizePath =
+      answers.sizePath.empty() ? SizeFileNameFor(answers.rawPath) : answers.sizePath;
+  const std::optional<GridGeoreference> georeference =
+      ReadRawMapGeoreference(answers.rawPath, sizePath);
+  const std::string crs = ReadPrjFile(ReplaceExtension(answers.rawPath, ".prj"));
   LoadRaster(session, answers);
+  session.CrsWkt = crs;
+  return georeference;
 }
 
 }  // namespace zelmaro::cli

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/SessionState.h"
+#include "gis/GridGeoreference.h"
 #include "raster/RasterFiles.h"
 
 namespace zelmaro::cli {
@@ -57,7 +58,11 @@ struct CliRegistration {
 ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPath);
 
 // --raw MAP.raw with its size file and --table TABLE.txt, loaded into a session as
-// the Raster command loads them.
-void LoadRasterArguments(SessionState& session, const CliArguments& arguments);
+// the Raster command loads them; MAP.tif is a GeoTIFF of codes, which needs no size
+// file. The session takes the map's CRS (a raw map's MAP.prj, a GeoTIFF's own); the
+// map's georeference (a world file or the size file's coordinates block for a raw map)
+// is returned, nothing when it has none.
+std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
+                                                    const CliArguments& arguments);
 
 }  // namespace zelmaro::cli

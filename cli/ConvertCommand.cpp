@@ -1,36 +1,85 @@
-// zelmaro-cli convert: a raw DEM as the ASCII grid that Save DEM writes.
+// zelmaro-cli convert: a raw DEM as the ASCII grid that Save DEM writes, or as a GeoTIFF.
 #include <cmath>
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "core/Error.h"
+#include "core/FileIO.h"
 #include "core/Units.h"
+#include "gis/Crs.h"
+#include "gis/GeoTiff.h"
+#include "gis/GridGeoreference.h"
 #include "raster/OutputFiles.h"
 
 namespace zelmaro::cli {
 namespace {
 
+// Where the GeoTIFF lies: the lower left corner and pixel size when given, else the
+// raster header beside the DEM, else the coordinates block of its descriptive file.
+GridGeoreference TifGeoreference(const CliArguments& arguments, const std::string& demPath,
+                                 int lines, const std::string& crs) {
+  if (arguments.Has("xmin") || arguments.Has("ymin") || arguments.Has("pixel")) {
+    return GeoreferenceOfLowerLeft(arguments.Real("xmin"), arguments.Real("ymin"),
+                                   arguments.Real("pixel"), lines, crs);
+  }
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
+  std::optional<GridGeoreference> found =
+      ReadRasterHeaderGeoreference(ReplaceExtension(demPath, ".hdr"));
+  if (!found) found = ReadDescriptiveGeoreference(sizePath);
+  if (!found) {
+    throw Error("The DEM " + demPath + " has no raster header beside it and no coordinates in " +
+                sizePath + ": give --pixel, --xmin and --ymin (the lower left corner).");
+  }
+  found->CrsWkt = crs;
+  return *found;
+}
+
 int RunConvert(const CliArguments& arguments) {
-  arguments.RejectUnknown({"dem", "pixel", "xmin", "ymin", "unit", "out", "size"});
+  arguments.RejectUnknown({"dem", "pixel", "xmin", "ymin", "unit", "out", "size", "format", "srs"});
   const std::string demPath = arguments.Text("dem");
-  AsciiGridFrame frame;
-  frame.CellSize = std::trunc(arguments.Real("pixel"));
-  frame.XMin = arguments.Real("xmin");
-  frame.YMin = arguments.Real("ymin");
-  frame.ValueFactor = arguments.UnitFactorOf("unit");
+  const std::string format = arguments.OptionalText("format").value_or("asc");
+  if (format != "asc" && format != "gtiff") {
+    throw Error("The option --format needs asc or gtiff, not \"" + format + "\".");
+  }
+  const std::string demPrj = ReplaceExtension(demPath, ".prj");
+  const std::string crs =
+      ChooseCrs(ReadPrjFile(demPrj), demPrj, arguments.OptionalText("srs").value_or(""));
+  const std::int32_t unitFactor = arguments.UnitFactorOf("unit");
   const std::string out = arguments.Text("out");
+  AsciiGridFrame frame;
+  if (format == "asc") {
+    frame.CellSize = std::trunc(arguments.Real("pixel"));
+    frame.XMin = arguments.Real("xmin");
+    frame.YMin = arguments.Real("ymin");
+    frame.ValueFactor = unitFactor;
+  }
   SessionState session;
   session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
-  SaveDemAscii(session, out, frame);
+  if (format == "gtiff") {
+    const GridGeoreference georeference =
+        TifGeoreference(arguments, demPath, session.DemGrid.Lines(), crs);
+    WriteDemGeoTiff(session.DemGrid, unitFactor, georeference, out + ".tif");
+    std::printf("GeoTIFF written to %s.tif (%d lines x %d columns, meters, CRS %s)\n", out.c_str(),
+                session.DemGrid.Lines(), session.DemGrid.Columns(), CrsLabel(crs).c_str());
+    return 0;
+  }
+  SaveDemAscii(session, out, frame, ProjectionSideFiles(crs));
   std::printf("ASCII grid written to %s.asc (%d lines x %d columns)\n", out.c_str(),
               session.DemGrid.Lines(), session.DemGrid.Columns());
+  if (!crs.empty()) std::printf("CRS %s written to %s.prj\n", CrsLabel(crs).c_str(), out.c_str());
   return 0;
 }
 
 const CliRegistration registration({
     "convert",
-    "--dem STEM_m4.raw --pixel P --xmin X --ymin Y --unit UNIT --out OUT [--size FILE]",
-    "Writes a raw DEM as the ASCII grid OUT.asc; values are divided by the unit (m, dm, "
-    "cm, mm).",
+    "--dem STEM_m4.raw --unit UNIT --out OUT [--format asc|gtiff] [--pixel P --xmin X --ymin Y] "
+    "[--size FILE] [--srs CRS]",
+    "Writes a raw DEM as the ASCII grid OUT.asc (the default; --pixel, --xmin and --ymin "
+    "required), values divided by the unit (m, dm, cm, mm), or as the GeoTIFF OUT.tif in "
+    "meters (--format gtiff), placed by --pixel, --xmin and --ymin (the lower left corner) or "
+    "else by STEM_m4.hdr or the coordinates of STEM_m4.txt. The CRS is that of STEM_m4.prj, or "
+    "--srs "
+    "(EPSG:n or WKT) where there is none; a known CRS goes into OUT.prj beside the ASCII grid.",
     RunConvert,
 });
 

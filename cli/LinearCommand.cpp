@@ -2,6 +2,9 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "GeoOutputs.h"
+#include "core/Error.h"
+#include "gis/Crs.h"
 #include "interp/LinearInterpolation.h"
 #include "raster/OutputFiles.h"
 
@@ -9,8 +12,11 @@ namespace zelmaro::cli {
 namespace {
 
 int RunLinear(const CliArguments& arguments) {
-  arguments.RejectUnknown(
-      {"raw", "table", "size", "min", "max", "interval", "scale-in", "scale-out", "out", "pixel"});
+  arguments.RejectUnknown({"raw", "table", "size", "min", "max", "interval", "scale-in",
+                           "scale-out", "out", "pixel", "tif", "xmin", "ymin", "srs"});
+  if (!arguments.Has("tif") && (arguments.Has("xmin") || arguments.Has("ymin"))) {
+    throw Error("The options --xmin and --ymin belong to --tif.");
+  }
   LinearParameters parameters;
   parameters.ParamMinimum = arguments.Integer("min");
   parameters.ParamMaximum = arguments.Integer("max");
@@ -20,23 +26,32 @@ int RunLinear(const CliArguments& arguments) {
   const std::string out = arguments.Text("out");
   ZoneParameters zone;
   zone.ZonePixelSize = arguments.IntegerOr("pixel", 0);
+  const GeoOutputOptions geoOptions = ReadGeoOutputOptions(arguments);
   SessionState session;
-  LoadRasterArguments(session, arguments);
+  const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
+  const GeoOutputs geo =
+      ResolveGeoOutputs(geoOptions, session, mapGeoreference, arguments.Text("raw"), zone);
   RunLinearInterpolation(session, parameters);
-  SaveDemRaw(session, out, zone);
+  SaveDemRaw(session, out, zone, geo.rawDemSideFiles);
   std::printf(
       "Linear interpolation written to %s_m4.raw (%d lines x %d columns), described in "
       "%s_m4.txt\n",
       out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(), out.c_str());
+  if (WriteTifOutput(geoOptions, geo, session, parameters.ScaleOutFactor)) {
+    std::printf("GeoTIFF written to %s.tif (meters, CRS %s)\n", geoOptions.tif->c_str(),
+                CrsLabel(geo.crs).c_str());
+  }
   return 0;
 }
 
 const CliRegistration registration({
     "linear",
     "--raw MAP.raw --table TABLE.txt --min M --max M --interval I --scale-in UNIT "
-    "--scale-out UNIT --out STEM [--pixel P] [--size FILE]",
+    "--scale-out UNIT --out STEM [--pixel P] [--size FILE] [--tif OUT [--xmin X --ymin Y]] "
+    "[--srs CRS]",
     "Interpolates the DEM linearly between successive contour lines, as Lineal "
-    "Interpolation does, into STEM_m4.raw and STEM_m4.txt.",
+    "Interpolation does, into STEM_m4.raw and STEM_m4.txt. --tif also writes the DEM in "
+    "meters as the GeoTIFF OUT.tif, as for dilation.",
     RunLinear,
 });
 

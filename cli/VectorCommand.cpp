@@ -1,11 +1,14 @@
-// zelmaro-cli vector and zone: a DXF sheet of contour lines through the Vectorial and
-// Extract Vector Zone commands, so that it can go on along the raster road in a script.
+// zelmaro-cli vector and zone: a DXF sheet of contour lines, or any vector source of
+// them, through the Vectorial and Extract Vector Zone commands, so that it can go on
+// along the raster road in a script.
 #include <cstdio>
 
 #include "CliCommand.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/NumberText.h"
+#include "gis/Crs.h"
+#include "gis/VectorSource.h"
 #include "raster/OutputFiles.h"
 #include "vector/VectorScene.h"
 #include "vector/ZoneSelection.h"
@@ -29,12 +32,46 @@ void PrintScene(const std::string& path, const VectorSceneFrame& frame,
   std::fputs(AltitudeTableText(session.AltitudeTable, session.AltitudeCount).c_str(), stdout);
 }
 
+// --dxf FILE, read as always, or --vector FILE, any source with its --layer and --field.
+std::string SourcePath(const CliArguments& arguments) {
+  if (arguments.Has("dxf") == arguments.Has("vector")) {
+    throw Error("Give the contour lines with one of --dxf FILE.dxf or --vector FILE.");
+  }
+  if (arguments.Has("dxf") && (arguments.Has("layer") || arguments.Has("field"))) {
+    throw Error("The options --layer and --field belong to --vector.");
+  }
+  return arguments.Has("dxf") ? arguments.Text("dxf") : arguments.Text("vector");
+}
+
+VectorSourceLoad LoadSource(SessionState& session, const CliArguments& arguments,
+                            const std::string& path) {
+  ContourSourceChoice choice;
+  choice.Layer = arguments.OptionalText("layer").value_or("");
+  choice.Field = arguments.OptionalText("field").value_or("");
+  return LoadVectorSource(session, path, choice);
+}
+
+void PrintSource(const VectorSourceLoad& load) {
+  if (!load.Layer.empty()) {
+    std::printf("Layer %s, elevation from %s: %lld features with contour lines", load.Layer.c_str(),
+                load.Elevation.c_str(), static_cast<long long>(load.Features));
+    std::printf(", %lld skipped without elevation, %lld without lines\n",
+                static_cast<long long>(load.WithoutElevation),
+                static_cast<long long>(load.WithoutLines));
+    std::printf("CRS: %s\n", CrsLabel(load.CrsWkt).c_str());
+  } else if (load.AltitudesFromVertices) {
+    std::printf("The header gives no altitude range: the table comes from the contour lines.\n");
+  }
+}
+
 int RunVector(const CliArguments& arguments) {
-  arguments.RejectUnknown({"dxf", "preview"});
-  const std::string path = arguments.Text("dxf");
+  arguments.RejectUnknown({"dxf", "vector", "layer", "field", "preview"});
+  const std::string path = SourcePath(arguments);
   SessionState session;
-  const VectorSceneFrame frame = RasterizeVectorScene(session, path);
+  const VectorSourceLoad load = LoadSource(session, arguments, path);
+  const VectorSceneFrame& frame = load.Frame;
   PrintScene(path, frame, session);
+  PrintSource(load);
   if (const std::optional<std::string> preview = arguments.OptionalText("preview")) {
     OutputBatch batch;
     batch.Add(*preview + ".txt",
@@ -49,8 +86,9 @@ int RunVector(const CliArguments& arguments) {
 }
 
 int RunZone(const CliArguments& arguments) {
-  arguments.RejectUnknown({"dxf", "pixel", "xmin", "ymin", "xmax", "ymax", "out"});
-  const std::string path = arguments.Text("dxf");
+  arguments.RejectUnknown(
+      {"dxf", "vector", "layer", "field", "pixel", "xmin", "ymin", "xmax", "ymax", "out", "srs"});
+  const std::string path = SourcePath(arguments);
   const std::int32_t pixelSize = arguments.Integer("pixel");
   const std::string out = arguments.Text("out");
   const int corners =
@@ -61,8 +99,9 @@ int RunZone(const CliArguments& arguments) {
         "for the whole scene).");
   }
   SessionState session;
-  const VectorSceneFrame frame = RasterizeVectorScene(session, path);
-  ZoneParameters zone = SceneZone(frame, pixelSize);
+  const VectorSourceLoad load = LoadSource(session, arguments, path);
+  session.CrsWkt = ChooseCrs(session.CrsWkt, path, arguments.OptionalText("srs").value_or(""));
+  ZoneParameters zone = SceneZone(load.Frame, pixelSize);
   if (corners == 4) {
     zone.ZoneXMin = arguments.Real("xmin");
     zone.ZoneYMin = arguments.Real("ymin");
@@ -70,27 +109,35 @@ int RunZone(const CliArguments& arguments) {
     zone.ZoneYMax = arguments.Real("ymax");
   }
   const ZoneSelection selection = SelectZone(session, zone);
-  SaveContourImage(session, out, selection.zone);
+  SaveContourImage(session, out, selection.zone, ProjectionSideFiles(session.CrsWkt));
   std::printf("Zone of %s at pixel size %d: %d lines x %d columns, %d altitude codes\n",
               path.c_str(), pixelSize, selection.Lines, selection.Columns, session.AltitudeCount);
   std::printf("Contour-line image written to %s.raw, described in %s.txt, table %s_tab.txt\n",
               out.c_str(), out.c_str(), out.c_str());
+  if (!session.CrsWkt.empty()) {
+    std::printf("CRS %s written to %s.prj\n", CrsLabel(session.CrsWkt).c_str(), out.c_str());
+  }
   return 0;
 }
 
 const CliRegistration vectorRegistration({
     "vector",
-    "--dxf FILE.dxf [--preview OUT]",
+    "(--dxf FILE.dxf | --vector FILE [--layer NAME] [--field NAME]) [--preview OUT]",
     "Rasterizes a DXF file of contour lines as the Vectorial command does: prints the scene "
-    "size, pixel size, interval and altitude table; writes the preview as OUT.raw and OUT.txt.",
+    "size, pixel size, interval and altitude table; writes the preview as OUT.raw and OUT.txt. "
+    "--vector reads any vector source GDAL opens (Shapefile, GeoPackage, GeoJSON, GML, KML, "
+    "FlatGeobuf...): the elevation is the geometry's Z where the layer has Z, else --field or "
+    "the field named like an elevation (ELEV, ELEVATION, Z, HEIGHT, ALT, ALTITUDE, CONTOUR).",
     RunVector,
 });
 
 const CliRegistration zoneRegistration({
     "zone",
-    "--dxf FILE.dxf --pixel P [--xmin X --ymin Y --xmax X --ymax Y] --out STEM",
-    "Extracts the whole scene or a zone of a DXF file at pixel size P as the contour-line "
-    "image STEM.raw with STEM.txt (with coordinates) and the table STEM_tab.txt.",
+    "(--dxf FILE.dxf | --vector FILE [--layer NAME] [--field NAME]) --pixel P "
+    "[--xmin X --ymin Y --xmax X --ymax Y] --out STEM [--srs CRS]",
+    "Extracts the whole scene or a zone of the contour lines at pixel size P as the "
+    "contour-line image STEM.raw with STEM.txt (with coordinates) and the table STEM_tab.txt; "
+    "the CRS of the source, or --srs (EPSG:n or WKT) where it has none, goes into STEM.prj.",
     RunZone,
 });
 

@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/CodePalette.h"
+#include "core/ContourPolylines.h"
 #include "core/Grid.h"
 
 namespace zelmaro {
@@ -69,6 +71,13 @@ struct SessionState {
   double VectorXMax = 0.0;
   double VectorYMin = 0.0;
   double VectorYMax = 0.0;
+
+  // The contour lines of a vector source other than DXF, kept from the load for the zone
+  // selection; empty for a DXF file, which the zone selection reads again.
+  std::shared_ptr<const ContourPolylines> VectorContours;
+  // The coordinate reference system of the data (WKT): that of a GIS source, or the one
+  // the user gave; empty when unknown, as for DXF files and raw rasters.
+  std::string CrsWkt;
 
   CodePaletteTable CodePalette{};
 

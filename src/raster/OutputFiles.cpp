@@ -13,6 +13,10 @@ void RequireGrid(bool present, const char* what) {
   if (!present) throw Error(std::string("There is no ") + what + " to save.");
 }
 
+void AddSideFiles(OutputBatch& batch, const std::string& stem, const SideFiles& sideFiles) {
+  for (const SideFile& file : sideFiles) batch.Add(stem + file.ending, file.bytes);
+}
+
 }  // namespace
 
 std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zone,
@@ -76,7 +80,8 @@ std::string RawDemBytes(const IntGrid& dem) {
   return bytes;
 }
 
-void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone) {
+void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone,
+                      const SideFiles& sideFiles) {
   RequireGrid(!session.ContourImage.Empty(), "contour-line image");
   const ByteGrid& image = session.ContourImage;
   OutputBatch batch;
@@ -85,6 +90,7 @@ void SaveContourImage(SessionState& session, const std::string& stem, const Zone
   batch.Add(stem + "_tab.txt",
             WithCrLf(AltitudeTableText(session.AltitudeTable, session.AltitudeCount)));
   batch.Add(stem + ".raw", RawBytes(image));
+  AddSideFiles(batch, stem, sideFiles);
   batch.Commit();
   session.InputFileName = stem;
   session.OutputFileName = stem + ".raw";
@@ -101,20 +107,25 @@ void SaveShadedImage(const SessionState& session, const std::string& stem,
   batch.Commit();
 }
 
-void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone) {
+void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone,
+                const SideFiles& sideFiles) {
   RequireGrid(!session.DemGrid.Empty(), "DEM");
   const IntGrid& dem = session.DemGrid;
   OutputBatch batch;
   batch.Add(stem + "_m4.txt",
             WithCrLf(DescriptiveFileText(dem.Lines(), dem.Columns(), zone, true)));
   batch.Add(stem + "_m4.raw", RawDemBytes(dem));
+  AddSideFiles(batch, stem + "_m4", sideFiles);
   batch.Commit();
 }
 
-void SaveDemAscii(const SessionState& session, const std::string& stem,
-                  const AsciiGridFrame& frame) {
+void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
+                  const SideFiles& sideFiles) {
   RequireGrid(!session.DemGrid.Empty(), "DEM");
-  WriteFileAtomically(stem + ".asc", WithCrLf(AsciiGridText(session.DemGrid, frame)));
+  OutputBatch batch;
+  batch.Add(stem + ".asc", WithCrLf(AsciiGridText(session.DemGrid, frame)));
+  AddSideFiles(batch, stem, sideFiles);
+  batch.Commit();
 }
 
 }  // namespace zelmaro

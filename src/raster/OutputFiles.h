@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/AsciiGridFrame.h"
 #include "core/Grid.h"
@@ -23,19 +24,31 @@ std::string AsciiGridText(const IntGrid& dem, const AsciiGridFrame& frame);
 std::string RawBytes(const ByteGrid& image);
 std::string RawDemBytes(const IntGrid& dem);
 
+// Further files that go with an output so that a GIS places it (the ".prj" of its CRS,
+// an ".hdr" raster header), named after the output's stem and written in the same
+// all-or-nothing batch.
+struct SideFile {
+  std::string ending;
+  std::string bytes;
+};
+using SideFiles = std::vector<SideFile>;
+
 // The three save commands. Each writes all its files or none of them, and throws Error
 // when a file cannot be written.
 //
 // stem.txt (with coordinates), stem_tab.txt and stem.raw of the contour-line image;
 // the stem becomes the session's input name and stem.raw its output name.
-void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone);
+void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone,
+                      const SideFiles& sideFiles = {});
 // stem.txt (without coordinates) and stem.raw of the shaded picture.
 void SaveShadedImage(const SessionState& session, const std::string& stem,
                      const ZoneParameters& zone);
-// stem_m4.txt (with coordinates) and stem_m4.raw of the DEM.
-void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone);
+// stem_m4.txt (with coordinates) and stem_m4.raw of the DEM; side files are named
+// after stem_m4.
+void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone,
+                const SideFiles& sideFiles = {});
 // stem.asc, the ASCII grid of the DEM.
-void SaveDemAscii(const SessionState& session, const std::string& stem,
-                  const AsciiGridFrame& frame);
+void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
+                  const SideFiles& sideFiles = {});
 
 }  // namespace zelmaro

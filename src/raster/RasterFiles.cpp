@@ -154,6 +154,7 @@ void CommitRasterImage(SessionState& session, RasterImageData&& image) {
   session.InputDirectory = FolderOf(image.rawPath);
   session.SizeFileName = SizeFileNameFor(image.rawPath);
   session.GeoReferenced = 0;
+  session.CrsWkt.clear();
   session.ImageLines = image.size.lines;
   session.ImageColumns = image.size.columns;
   // The working size always follows the image, so that no command addresses the new

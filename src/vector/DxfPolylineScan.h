@@ -1,7 +1,9 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
+#include "core/ContourPolylines.h"
 #include "vector/DxfReader.h"
 
 namespace zelmaro {
@@ -33,6 +35,30 @@ void ScanPolylines(DxfReader& reader, int skip, OnOtherToken&& onOtherToken, OnV
       onOtherToken(*token);
     }
   }
+}
+
+// The contour lines of a DXF file as polylines, in the order of the file: a polyline
+// starts where the token scan starts one, and keeps every vertex it read, so that the
+// drawing decides which vertices it can place. `beforeVertex()` runs as each vertex
+// arrives (it may refuse the file); other tokens go to `onOtherToken` as above.
+template <typename OnOtherToken, typename BeforeVertex>
+std::vector<ContourPolyline> CollectPolylines(DxfReader& reader, int skip,
+                                              OnOtherToken&& onOtherToken,
+                                              BeforeVertex&& beforeVertex) {
+  std::vector<ContourPolyline> polylines;
+  ScanPolylines(reader, skip, onOtherToken, [&](const DxfVertex& vertex, bool first) {
+    beforeVertex();
+    if (first || polylines.empty()) polylines.emplace_back();
+    polylines.back().push_back({vertex.X, vertex.Y, vertex.Z});
+    return true;
+  });
+  return polylines;
+}
+
+// The polylines alone, the header passed over.
+inline std::vector<ContourPolyline> ReadDxfPolylines(DxfReader& reader, int skip) {
+  return CollectPolylines(
+      reader, skip, [](std::string_view) {}, [] {});
 }
 
 }  // namespace zelmaro

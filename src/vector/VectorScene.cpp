@@ -1,11 +1,13 @@
 #include "vector/VectorScene.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/NumberText.h"
 #include "vector/DxfPolylineScan.h"
+#include "vector/PolylineWalk.h"
 
 namespace zelmaro {
 namespace {
@@ -40,8 +42,59 @@ std::int32_t HeaderAltitude(const DxfReader& reader, const std::optional<double>
   return static_cast<std::int32_t>(std::trunc(RequireValue(reader, z, record, "Z (group 30)")));
 }
 
-// The pass over the file: header extents, then the contour lines drawn into the
-// scene altitude grid as they arrive.
+std::string ExtentText(double xMin, double yMin, double xMax, double yMax) {
+  return "from (" + FormatGeneral15(xMin) + ", " + FormatGeneral15(yMin) + ") to (" +
+         FormatGeneral15(xMax) + ", " + FormatGeneral15(yMax) + ")";
+}
+
+// The altitudes of the scene grid: every segment drawn as it comes, the last one
+// through a cell deciding its altitude.
+DoubleGrid DrawSceneAltitudes(const std::vector<ContourPolyline>& polylines,
+                              const VectorSceneFrame& frame) {
+  DoubleGrid altitudes = AllocDoubleGrid(frame.Columns + 10, frame.Lines + 10);
+  altitudes.Fill(NoVectorValue);
+  const PolylineGrid grid{frame.XMin, frame.YMin, static_cast<double>(frame.Lines),
+                          static_cast<double>(frame.ScenePixelSize)};
+  WalkPolylines(polylines, grid, [&](VectorCell from, VectorCell to, double z) {
+    DrawSegment(altitudes, from, to, z, frame.Lines, frame.Columns);
+  });
+  return altitudes;
+}
+
+ByteGrid PreviewImage(const DoubleGrid& altitudes, const VectorSceneFrame& frame,
+                      const VectorProgress& progress) {
+  ByteGrid image(frame.Lines, frame.Columns, kBackgroundCode);
+  for (int line = 0; line < frame.Lines; ++line) {
+    if (progress) progress(static_cast<double>(line) / frame.Lines);
+    const double* row = altitudes[line];
+    std::uint8_t* picture = image[line];
+    for (int column = 0; column < frame.Columns; ++column) {
+      if (row[column] != NoVectorValue) picture[column] = 0;
+    }
+  }
+  return image;
+}
+
+void PutLevels(VectorScene& scene, const std::vector<std::int32_t>& levels) {
+  for (std::size_t k = 0; k < levels.size(); ++k) scene.AltitudeTable[k + 1] = levels[k];
+  scene.AltitudeCount = static_cast<std::int32_t>(levels.size());
+}
+
+// The levels found on the vertices, refused beyond what a contour-line image holds.
+AltitudeLevels RequireVertexLevels(const std::vector<ContourPolyline>& polylines,
+                                   const std::string& sourceName) {
+  AltitudeLevels found = LevelsOfVertices(polylines);
+  if (found.levels.size() > static_cast<std::size_t>(kMostAltitudeLevels)) {
+    throw Error(sourceName + " needs " + std::to_string(found.levels.size()) +
+                " altitude levels (its contour lines hold that many distinct altitudes, from " +
+                std::to_string(found.levels.front()) + " to " +
+                std::to_string(found.levels.back()) + "); a contour-line image holds at most " +
+                std::to_string(kMostAltitudeLevels) + ".");
+  }
+  return found;
+}
+
+// The pass over the file: header extents, then the contour lines as they arrive.
 class SceneBuilder {
  public:
   explicit SceneBuilder(DxfReader& reader) : reader_(reader) {}
@@ -57,40 +110,38 @@ class SceneBuilder {
     }
   }
 
-  bool OnVertex(const DxfVertex& vertex, bool first) {
-    if (altitudes_.Empty()) {
+  void BeforeVertex() const {
+    if (!frameBuilt_) {
       if (!sawExtMin_ && !sawExtMax_) {
         Refuse(reader_, "has no header extent ($EXTMIN, $EXTMAX) before its contour lines.");
       }
       Refuse(reader_, "lists contour lines before its $EXTMAX.");
     }
-    VectorCell cell;
-    if (!std::isfinite(vertex.Z) || !MapPointCell(vertex.X, vertex.Y, frame_.XMin, frame_.YMin,
-                                                  frame_.Lines, frame_.ScenePixelSize, cell)) {
-      return false;
-    }
-    if (!first) DrawSegment(altitudes_, current_, cell, vertex.Z, frame_.Lines, frame_.Columns);
-    current_ = cell;
-    return true;
   }
 
-  VectorScene Finish(const VectorProgress& progress) {
+  VectorScene Finish(const std::vector<ContourPolyline>& polylines,
+                     const VectorProgress& progress) {
     if (!sawExtMin_ && !sawExtMax_) Refuse(reader_, "has no header extent ($EXTMIN, $EXTMAX).");
     if (!sawExtMax_) Refuse(reader_, "has no $EXTMAX in its header.");
     frame_.ZMin = HeaderAltitude(reader_, extMin_.Z, "$EXTMIN");
     frame_.ZMax = HeaderAltitude(reader_, extMax_.Z, "$EXTMAX");
+    const DoubleGrid altitudes = DrawSceneAltitudes(polylines, frame_);
     VectorScene scene;
-    scene.VectorImage = ByteGrid(frame_.Lines, frame_.Columns, kBackgroundCode);
-    for (int line = 0; line < frame_.Lines; ++line) {
-      if (progress) progress(static_cast<double>(line) / frame_.Lines);
-      const double* altitudes = altitudes_[line];
-      std::uint8_t* picture = scene.VectorImage[line];
-      for (int column = 0; column < frame_.Columns; ++column) {
-        if (altitudes[column] != NoVectorValue) picture[column] = 0;
+    scene.VectorImage = PreviewImage(altitudes, frame_, progress);
+    if (frame_.ZMin == frame_.ZMax) {
+      const AltitudeLevels found = RequireVertexLevels(polylines, "The DXF file " + reader_.Path());
+      if (!found.levels.empty()) {
+        frame_.ZMin = found.levels.front();
+        frame_.ZMax = found.levels.back();
+        frame_.HypsometricInterval = found.interval;
+        PutLevels(scene, found.levels);
+        scene.AltitudesFromVertices = true;
+        scene.frame = frame_;
+        return scene;
       }
     }
     frame_.HypsometricInterval =
-        HypsometricInterval(altitudes_, frame_.Lines, frame_.Columns, frame_.ZMax);
+        HypsometricInterval(altitudes, frame_.Lines, frame_.Columns, frame_.ZMax);
     const std::int64_t levels =
         AltitudeLevelCount(frame_.ZMin, frame_.ZMax, frame_.HypsometricInterval);
     if (levels > kMostAltitudeLevels) {
@@ -117,9 +168,7 @@ class SceneBuilder {
     const double xMax = RequireValue(reader_, extMax_.X, "$EXTMAX", "X (group 10)");
     const double yMax = RequireValue(reader_, extMax_.Y, "$EXTMAX", "Y (group 20)");
     if (xMax <= xMin || yMax <= yMin) {
-      Refuse(reader_, "has an impossible extent: from (" + FormatGeneral15(xMin) + ", " +
-                          FormatGeneral15(yMin) + ") to (" + FormatGeneral15(xMax) + ", " +
-                          FormatGeneral15(yMax) + ").");
+      Refuse(reader_, "has an impossible extent: " + ExtentText(xMin, yMin, xMax, yMax) + ".");
     }
     const std::optional<ScenePixelGrid> chosen = ChooseScenePixelSize(xMin, yMin, xMax, yMax);
     if (!chosen) {
@@ -135,8 +184,7 @@ class SceneBuilder {
     frame_.ScenePixelSize = grid.pixelSize;
     frame_.Lines = grid.lines;
     frame_.Columns = grid.columns;
-    altitudes_ = AllocDoubleGrid(grid.columns + 10, grid.lines + 10);
-    altitudes_.Fill(NoVectorValue);
+    frameBuilt_ = true;
   }
 
   DxfReader& reader_;
@@ -144,9 +192,8 @@ class SceneBuilder {
   HeaderPoint extMax_;
   bool sawExtMin_ = false;
   bool sawExtMax_ = false;
+  bool frameBuilt_ = false;
   VectorSceneFrame frame_;
-  DoubleGrid altitudes_;
-  VectorCell current_;
 };
 
 }  // namespace
@@ -207,11 +254,73 @@ std::int64_t AltitudeLevelCount(std::int32_t zMin, std::int32_t zMax, std::int32
 VectorScene ReadVectorScene(DxfReader& reader, const VectorProgress& progress) {
   const int skip = CountVertexSkip(reader);
   SceneBuilder builder(reader);
-  ScanPolylines(
+  const std::vector<ContourPolyline> polylines = CollectPolylines(
       reader, skip, [&](std::string_view token) { builder.OnToken(token); },
-      [&](const DxfVertex& vertex, bool first) { return builder.OnVertex(vertex, first); });
-  VectorScene scene = builder.Finish(progress);
+      [&] { builder.BeforeVertex(); });
+  VectorScene scene = builder.Finish(polylines, progress);
   scene.VertexSkipCount = skip;
+  return scene;
+}
+
+AltitudeLevels LevelsOfVertices(const std::vector<ContourPolyline>& polylines) {
+  std::vector<std::int32_t> levels;
+  for (const ContourPolyline& polyline : polylines) {
+    for (const ContourVertex& vertex : polyline) {
+      const double level = std::trunc(vertex.Z);
+      if (!(level >= -2147483648.0 && level <= 2147483647.0)) continue;
+      levels.push_back(static_cast<std::int32_t>(level));
+    }
+  }
+  std::sort(levels.begin(), levels.end());
+  levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+  AltitudeLevels found;
+  for (std::size_t k = 1; k < levels.size(); ++k) {
+    const std::int64_t step = std::int64_t{levels[k]} - levels[k - 1];
+    if (step < found.interval) found.interval = static_cast<std::int32_t>(step);
+  }
+  found.levels = std::move(levels);
+  return found;
+}
+
+VectorScene BuildContourScene(std::shared_ptr<const ContourPolylines> contours,
+                              const std::string& sourceName, const VectorProgress& progress) {
+  const MapExtent& extent = contours->Frame;
+  for (double value : {extent.XMin, extent.YMin, extent.XMax, extent.YMax}) {
+    if (!std::isfinite(value) || std::fabs(value) > kLargestCoordinate) {
+      throw Error(sourceName + " has an impossible frame: " +
+                  ExtentText(extent.XMin, extent.YMin, extent.XMax, extent.YMax) + ".");
+    }
+  }
+  if (extent.XMax <= extent.XMin || extent.YMax <= extent.YMin) {
+    throw Error(sourceName + " has contour lines that span no area: their frame runs " +
+                ExtentText(extent.XMin, extent.YMin, extent.XMax, extent.YMax) + ".");
+  }
+  const std::optional<ScenePixelGrid> chosen =
+      ChooseScenePixelSize(extent.XMin, extent.YMin, extent.XMax, extent.YMax);
+  if (!chosen) {
+    throw Error(sourceName + " has a frame of " + FormatGeneral15(extent.XMax - extent.XMin) +
+                " by " + FormatGeneral15(extent.YMax - extent.YMin) +
+                " map units, too large to draw as a preview.");
+  }
+  const AltitudeLevels found = RequireVertexLevels(contours->Polylines, sourceName);
+  if (found.levels.empty()) throw Error(sourceName + " has no contour line with an altitude.");
+  VectorSceneFrame frame;
+  frame.XMin = extent.XMin;
+  frame.YMin = extent.YMin;
+  frame.XMax = extent.XMax;
+  frame.YMax = extent.YMax;
+  frame.ScenePixelSize = chosen->pixelSize;
+  frame.Lines = chosen->lines;
+  frame.Columns = chosen->columns;
+  frame.ZMin = found.levels.front();
+  frame.ZMax = found.levels.back();
+  frame.HypsometricInterval = found.interval;
+  VectorScene scene;
+  scene.VectorImage = PreviewImage(DrawSceneAltitudes(contours->Polylines, frame), frame, progress);
+  PutLevels(scene, found.levels);
+  scene.AltitudesFromVertices = true;
+  scene.frame = frame;
+  scene.Contours = std::move(contours);
   return scene;
 }
 
@@ -244,6 +353,8 @@ void CommitVectorScene(SessionState& session, const std::string& path, VectorSce
   session.ImageColumns = frame.Columns;
   session.AltitudeTable = scene.AltitudeTable;
   session.AltitudeCount = scene.AltitudeCount;
+  session.VectorContours = std::move(scene.Contours);
+  session.CrsWkt.clear();
   session.EditableImage = 0;
   session.RasterSession = 0;
 }

@@ -2,9 +2,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "core/ContourPolylines.h"
 #include "core/Grid.h"
 #include "core/SessionState.h"
 #include "vector/DxfReader.h"
@@ -47,6 +50,12 @@ struct VectorScene {
   AltitudeTableArray AltitudeTable{};
   std::int32_t AltitudeCount = 0;
   std::int32_t VertexSkipCount = 0;
+  // True when the table was built from the altitudes of the vertices, not from a header
+  // range: always for GIS sources, and for a DXF header whose ZMin equals its ZMax.
+  bool AltitudesFromVertices = false;
+  // The lines of a source that the zone selection cannot read again itself (every source
+  // but DXF); nothing for DXF.
+  std::shared_ptr<const ContourPolylines> Contours;
 };
 
 // The preview cell size, starting at 30 and growing by 10 until the frame fits in at
@@ -74,14 +83,34 @@ std::int32_t HypsometricInterval(const DoubleGrid& altitudes, int lines, int col
 // The number of levels zMin, zMin + interval, ... up to zMax (0 when zMin > zMax).
 std::int64_t AltitudeLevelCount(std::int32_t zMin, std::int32_t zMax, std::int32_t interval);
 
+// The levels of a source without an altitude range: the distinct integer parts of the
+// vertices' altitudes, ascending (altitudes that are not finite or lie beyond the 32-bit
+// range, which no level could match, are left out), and the smallest step between two
+// of them (kNoHypsometricInterval for fewer than two levels).
+struct AltitudeLevels {
+  std::vector<std::int32_t> levels;
+  std::int32_t interval = kNoHypsometricInterval;
+};
+AltitudeLevels LevelsOfVertices(const std::vector<ContourPolyline>& polylines);
+
 // Reads the whole file and builds the scene; the session is not touched. Throws Error
 // naming the file for a file without a usable header extent, with vertices before
-// $EXTMAX, with an impossible frame or with more than 254 altitude levels.
+// $EXTMAX, with an impossible frame or with more than 254 altitude levels. A header
+// whose ZMin equals its ZMax (as several writers leave it) gives no range: the table
+// then comes from the vertices' altitudes.
 VectorScene ReadVectorScene(DxfReader& reader, const VectorProgress& progress = {});
+
+// The scene of contour lines read from any other source: the frame is theirs, the table
+// their distinct altitudes and the interval its smallest step; the scene keeps the lines
+// for the zone selection. Throws Error naming `sourceName` for an impossible frame, no
+// altitude at all or more than 254 levels.
+VectorScene BuildContourScene(std::shared_ptr<const ContourPolylines> contours,
+                              const std::string& sourceName, const VectorProgress& progress = {});
 
 // The Vectorial command after the file was chosen: reads the file at `path` whole and
 // only then replaces the vector data of the session (preview, frame, altitude table,
-// input names, VertexSkipCount, GeoReferenced). On Error the session is unchanged.
+// input names, VertexSkipCount, GeoReferenced, the kept lines; the CRS is cleared, a
+// DXF file carries none). On Error the session is unchanged.
 VectorSceneFrame RasterizeVectorScene(SessionState& session, const std::string& path,
                                       const VectorProgress& progress = {});
 void CommitVectorScene(SessionState& session, const std::string& path, VectorScene&& scene);

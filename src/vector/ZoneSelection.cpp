@@ -1,5 +1,6 @@
 #include "vector/ZoneSelection.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -7,6 +8,7 @@
 #include "core/NeighbourScan.h"
 #include "core/NumberText.h"
 #include "vector/DxfPolylineScan.h"
+#include "vector/PolylineWalk.h"
 #include "vector/SegmentWalk.h"
 
 namespace zelmaro {
@@ -64,6 +66,30 @@ void CheckZone(const SessionState& session, const ZoneParameters& zone) {
   }
 }
 
+// A working image without a single contour cell would only interpolate to nothing: the
+// zone is refused, saying why, and the session keeps its previous zone.
+void RequireContourCells(const SessionState& session, const ZoneParameters& zone,
+                         const ByteGrid& image, bool crossed) {
+  for (std::uint8_t code : image.Cells()) {
+    if (code != kBackgroundCode) return;
+  }
+  const std::string where =
+      "The zone from (" + FormatGeneral15(zone.ZoneXMin) + ", " + FormatGeneral15(zone.ZoneYMin) +
+      ") to (" + FormatGeneral15(zone.ZoneXMax) + ", " + FormatGeneral15(zone.ZoneYMax) + ")";
+  if (!crossed) throw Error(where + " holds no contour cell: no contour line crosses it.");
+  std::string levels = "the altitude table is empty";
+  if (session.AltitudeCount > 0) {
+    const int last = std::min<int>(session.AltitudeCount, kAltitudeTableSize - 1);
+    levels = "the table holds " + std::to_string(session.AltitudeCount) + " levels, from " +
+             std::to_string(session.AltitudeTable[1]) + " to " +
+             std::to_string(session.AltitudeTable[last]);
+  }
+  throw Error(where +
+              " holds no contour cell: none of the contour lines crossing it has an altitude "
+              "that is a level of the altitude table (" +
+              levels + ").");
+}
+
 }  // namespace
 
 void RemoveZoneCorners(ByteGrid& image) {
@@ -84,35 +110,37 @@ ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {
   const std::int32_t lastLine = CountAt(session.VectorYMax - zone.ZoneYMin, pixelSize);
   const std::int32_t lastColumn = CountAt(zone.ZoneXMax - session.VectorXMin, pixelSize);
 
-  DxfReader reader = DxfReader::Open(session.InputPath);
+  // A DXF file is read again, as it stands now; other sources keep their lines from
+  // the load.
+  std::vector<ContourPolyline> readAgain;
+  if (!session.VectorContours) {
+    DxfReader reader = DxfReader::Open(session.InputPath);
+    readAgain = ReadDxfPolylines(reader, session.VertexSkipCount);
+  }
+  const std::vector<ContourPolyline>& polylines =
+      session.VectorContours ? session.VectorContours->Polylines : readAgain;
   // Each cell takes the code of the last segment drawn through it; a segment whose
   // altitude is no level of the table clears the cells it crosses.
   ByteGrid image(lines, columns, kBackgroundCode);
-  VectorCell current;
-  auto onVertex = [&](const DxfVertex& vertex, bool first) {
-    VectorCell cell;
-    if (!std::isfinite(vertex.Z) ||
-        !MapPointCell(vertex.X, vertex.Y, session.VectorXMin, session.VectorYMin, sceneLines,
-                      pixelSize, cell)) {
-      return false;
-    }
-    if (!first) {
-      const std::uint8_t code = CodeOfAltitude(session, vertex.Z);
-      WalkSegment(current, cell, [&](int line, int column) {
-        if (line < firstLine || line > lastLine || column < firstColumn || column > lastColumn) {
-          return;
-        }
-        const int zoneLine = line - firstLine;
-        const int zoneColumn = column - firstColumn;
-        if (zoneLine < lines && zoneColumn < columns) image[zoneLine][zoneColumn] = code;
-      });
-    }
-    current = cell;
-    return true;
-  };
-  ScanPolylines(
-      reader, session.VertexSkipCount, [](std::string_view) {}, onVertex);
+  bool crossed = false;
+  const PolylineGrid grid{session.VectorXMin, session.VectorYMin, static_cast<double>(sceneLines),
+                          static_cast<double>(pixelSize)};
+  WalkPolylines(polylines, grid, [&](VectorCell from, VectorCell to, double z) {
+    const std::uint8_t code = CodeOfAltitude(session, z);
+    WalkSegment(from, to, [&](int line, int column) {
+      if (line < firstLine || line > lastLine || column < firstColumn || column > lastColumn) {
+        return;
+      }
+      const int zoneLine = line - firstLine;
+      const int zoneColumn = column - firstColumn;
+      if (zoneLine < lines && zoneColumn < columns) {
+        image[zoneLine][zoneColumn] = code;
+        crossed = true;
+      }
+    });
+  });
   RemoveZoneCorners(image);
+  RequireContourCells(session, zone, image, crossed);
 
   session.ComeBackImage = image;
   session.ContourImage = std::move(image);

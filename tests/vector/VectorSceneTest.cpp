@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <memory>
+
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "support/DxfSamples.h"
@@ -229,6 +233,59 @@ TEST(VectorScene, RefusesFilesWithoutAUsableFrame) {
       EXPECT_NE(std::string(error.what()).find("memory.dxf"), std::string::npos);
     }
   }
+}
+
+TEST(VectorScene, AHeaderWithoutAZRangeTakesTheVertexAltitudes) {
+  // As some writers leave it: ZMin = ZMax = 0 although the lines run from 95 to 110.
+  SampleDxf sample = SmallFrame(0, 0);
+  for (int level = 0; level < 4; ++level) {
+    sample.lines.push_back(AcrossAtLine(95 + 5 * level + 0.5, level + 1));
+  }
+  const VectorScene scene = LoadText(PolylineDxf(sample, VertexLayout::Agency));
+  EXPECT_TRUE(scene.AltitudesFromVertices);
+  EXPECT_EQ(TableOf(scene), (std::vector<std::int32_t>{95, 100, 105, 110}));
+  EXPECT_EQ(scene.frame.HypsometricInterval, 5);
+  EXPECT_EQ(scene.frame.ZMin, 95);
+  EXPECT_EQ(scene.frame.ZMax, 110);
+  // A proper range keeps the header's table, and an empty file keeps its one level.
+  sample.zMin = 95;
+  sample.zMax = 110;
+  EXPECT_FALSE(LoadText(PolylineDxf(sample, VertexLayout::Agency)).AltitudesFromVertices);
+  EXPECT_EQ(TableOf(LoadText(PolylineDxf(SmallFrame(7, 7), VertexLayout::Agency))),
+            (std::vector<std::int32_t>{7}));
+}
+
+TEST(LevelsOfVertices, AreTheDistinctIntegerPartsWithTheirSmallestStep) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    std::vector<double> altitudes;
+    std::vector<std::int32_t> levels;
+    std::int32_t interval;
+  } cases[] = {
+      {{}, {}, kNoHypsometricInterval},
+      {{100.9, 100.2}, {100}, kNoHypsometricInterval},
+      {{120, 95.5, 100, 100, 110}, {95, 100, 110, 120}, 5},
+      {{-2147483648.0, 2147483647.0}, {-2147483647 - 1, 2147483647}, kNoHypsometricInterval},
+      {{std::nan(""), inf, 3e9, -20, -10}, {-20, -10}, 10},
+  };
+  for (const auto& [altitudes, levels, interval] : cases) {
+    ContourPolyline polyline;
+    for (double z : altitudes) polyline.push_back({0, 0, z});
+    const AltitudeLevels found = LevelsOfVertices({polyline});
+    EXPECT_EQ(found.levels, levels);
+    EXPECT_EQ(found.interval, interval);
+  }
+}
+
+TEST(BuildContourScene, RefusesLinesThatSpanNoAreaOrHaveNoAltitude) {
+  auto contours = std::make_shared<ContourPolylines>();
+  contours->Polylines = {{{1000, 2000, 100}, {1300, 2000, 100}}};
+  contours->Frame = {1000, 1300, 2000, 2000};
+  EXPECT_THROW(BuildContourScene(contours, "flat"), Error);
+  contours->Frame.YMax = 2300;
+  EXPECT_EQ(BuildContourScene(contours, "lines").Contours, contours);
+  contours->Polylines[0][0].Z = contours->Polylines[0][1].Z = std::nan("");
+  EXPECT_THROW(BuildContourScene(contours, "no altitude"), Error);
 }
 
 TEST(RasterizeVectorScene, LoadsTheBundledExampleIntoTheSession) {

@@ -132,6 +132,32 @@ TEST_F(ZoneSelectionTest, RefusesAMissingPixelSizeOrSceneAndKeepsTheSession) {
   EXPECT_EQ(session_.WorkLines, 30);
 }
 
+TEST_F(ZoneSelectionTest, AZoneWithoutContourCellsIsRefusedSayingWhy) {
+  SampleDxf sample = TwoLevelScene();
+  // The line at 130 makes the interval 70: its own altitude is no level (100, 170).
+  sample.lines.push_back({130, {{1020, 2250}, {1250, 2250}}});
+  Load(PolylineDxf(sample, VertexLayout::Agency));
+  SelectZone(session_, WholeScene(sample, 10));
+  const ByteGrid before = session_.ContourImage;
+  const struct {
+    ZoneParameters zone;
+    const char* why;
+  } cases[] = {
+      {{10, 1100, 2100, 1200, 2200}, "no contour line crosses it"},
+      {{10, 1100, 2200, 1200, 2300}, "has an altitude that is a level"},
+  };
+  for (const auto& [zone, why] : cases) {
+    try {
+      SelectZone(session_, zone);
+      ADD_FAILURE() << why;
+    } catch (const Error& error) {
+      EXPECT_NE(std::string(error.what()).find(why), std::string::npos) << error.what();
+    }
+  }
+  EXPECT_EQ(session_.ContourImage, before);
+  EXPECT_EQ(session_.WorkLines, 30);
+}
+
 TEST_F(ZoneSelectionTest, PolylineAndLightweightFilesSelectAlike) {
   SampleDxf sample = TwoLevelScene();
   sample.zMax = 300;

@@ -77,6 +77,8 @@ struct ImageReadoutInput {
   int pictureColumns = 0;
   int shownLines = 0;  // ShownLines / ShownColumns of the window
   int shownColumns = 0;
+  // The scene preview is on screen: its cells are not those of ContourImage.
+  bool scenePreview = false;
   MapExtent extent;
   std::function<PaletteColour(int column, int line)> screenColour;
 };
@@ -96,7 +98,9 @@ PictureCell CellUnderPointer(int x, int y, int zoomFactor);
 
 // Panel 0 the position, 1 the map coordinates, 2 the code and altitude, 3 the screen
 // colour, 4 the picture size. The map coordinates use the extent and size of the
-// picture actually shown.
+// picture actually shown. A panel with nothing true to say about the picture on screen
+// is emptied: the coordinates of data without georeference, the code over the scene
+// preview or over an image that is not the working one.
 StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input);
 
 }  // namespace zelmaro

@@ -24,6 +24,7 @@ bool FitsAt(int lines, int columns, const ScreenSize& view, int zoomFactor) {
 }  // namespace
 
 int FitZoom(int lines, int columns, const ScreenSize& view) {
+  if (lines <= 0 || columns <= 0) return 1;
   for (int zoom = kMaxZoom; zoom > -kMaxZoom; zoom = NextSmallerZoom(zoom)) {
     if (FitsAt(lines, columns, view, zoom)) return zoom;
   }

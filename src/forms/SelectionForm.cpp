@@ -33,7 +33,8 @@ std::optional<std::string> FirstRefusal(bool wholeScene, bool selectedZone,
 // point, coarse enough to read.
 double RoundForCell(double value, double cell) {
   if (!(cell > 0.0)) return value;
-  const double step = std::pow(10.0, std::floor(std::log10(cell)) - 1.0);
+  // The nudge keeps a cell of 0.01 computed as 0.00999... in its decade.
+  const double step = std::pow(10.0, std::floor(std::log10(cell) + 1e-9) - 1.0);
   return std::round(value / step) * step;
 }
 

@@ -84,7 +84,9 @@ void TMainForm::BuildViewCommands() {
   actions_["FitSpeedButton"] = fitButton;
   connect(fitButton, &QAction::triggered, this, &TMainForm::FitClick);
 
-  mdiArea_->installEventFilter(new ResizeWatcher(this, [this] { TileClick(); }));
+  // The viewport, not the area: the area hears of its new size before it has laid out
+  // the viewport that the windows are placed in.
+  mdiArea_->viewport()->installEventFilter(new ResizeWatcher(this, [this] { TileClick(); }));
 }
 
 void TMainForm::ConnectViewHooks() {

@@ -162,9 +162,15 @@ void PictureWindow::ZoomAboutPointerOrMiddle(bool enlarge) {
 
 void PictureWindow::FitWindowInto(const ScreenRect& tile) {
   show();
-  const PictureWindowFit fit =
-      FitWindowToPicture(ScreenBitmap.height(), ScreenBitmap.width(), tile, FrameSize());
-  setGeometry(tile.left, tile.top, fit.windowSize.width, fit.windowSize.height);
+  PictureWindowFit fit;
+  // A window too small for its title bar measures a frame smaller than it will have:
+  // once sized, it is measured again.
+  for (int pass = 0; pass < 2; ++pass) {
+    const ScreenSize frame = FrameSize();
+    fit = FitWindowToPicture(ScreenBitmap.height(), ScreenBitmap.width(), tile, frame);
+    setGeometry(tile.left, tile.top, fit.windowSize.width, fit.windowSize.height);
+    if (FrameSize() == frame) break;
+  }
   if (HasPicture()) {
     ZoomFactor = fit.zoomFactor;
     ZoomChosen();
@@ -176,9 +182,13 @@ void PictureWindow::FitWindowInto(const ScreenRect& tile) {
 }
 
 void PictureWindow::KeepWithin(const ScreenRect& tile) {
-  const ScreenSize size =
-      WindowSizeAtZoom(ScreenBitmap.height(), ScreenBitmap.width(), ZoomFactor, tile, FrameSize());
-  setGeometry(tile.left, tile.top, size.width, size.height);
+  for (int pass = 0; pass < 2; ++pass) {
+    const ScreenSize frame = FrameSize();
+    const ScreenSize size =
+        WindowSizeAtZoom(ScreenBitmap.height(), ScreenBitmap.width(), ZoomFactor, tile, frame);
+    setGeometry(tile.left, tile.top, size.width, size.height);
+    if (FrameSize() == frame) break;
+  }
   UpdateScrollRanges();
 }
 

@@ -182,8 +182,8 @@ TEST(CommandEnabling, TheEditorWaitsWhileTheScenePreviewIsShownAndComesBackAsItW
     }
     const ControlStates back =
         ApplyEnablingEvent(states, EnablingEvent::WorkingImageShown, onWorking);
-    Names expected = c.toolsAfterwards ? editor : Names{};
-    expected.insert(expected.begin(), "ReverseSpeedButton");
+    Names expected{"ReverseSpeedButton"};
+    if (c.toolsAfterwards) expected.insert(expected.end(), editor.begin(), editor.end());
     EXPECT_EQ(EnabledNames(back), expected) << c.whilePreview.size();
   }
   EXPECT_EQ(ApplyEnablingEvent(preview, EnablingEvent::WorkingImageShown, onWorking), working);

@@ -32,8 +32,7 @@ void Settle() {
 void Press(QWidget& box, QEvent::Type type, const QPoint& at) {
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, QPointF(at), box.mapToGlobal(QPointF(at)), button, held,
-                    Qt::NoModifier);
+  QMouseEvent event(type, QPointF(at), box.mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
   QApplication::sendEvent(&box, &event);
 }
 

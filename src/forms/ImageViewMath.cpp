@@ -124,6 +124,10 @@ std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shown
   return std::string(" ");
 }
 
+bool HasMapFrame(const MapExtent& extent) {
+  return extent.XMin != extent.XMax || extent.YMin != extent.YMax;
+}
+
 StatusPanelTexts ClearedPanels() {
   StatusPanelTexts panels;
   for (auto& panel : panels) panel = std::string();
@@ -154,7 +158,7 @@ StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInp
                                         : ContourLineText(code, session.AltitudeTable[code]);
   }
   panels[1] = std::string();
-  if (session.GeoReferenced == 1) {
+  if (session.GeoReferenced == 1 && HasMapFrame(input.extent)) {
     panels[1] = MapCoordinatePanel(input.extent, input.shownLines, input.shownColumns, line, column)
                     .value_or(std::string());
   }

@@ -67,6 +67,10 @@ std::string ImageSizeText(int lines, int columns);
 std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
                                               int shownColumns, int line, int column);
 
+// A picture without a map frame (a raster, for instance, even in a session of vector
+// data) has no coordinates to show.
+bool HasMapFrame(const MapExtent& extent);
+
 // What the image window knows when the mouse moves over it.
 struct ImageReadoutInput {
   int x = 0;

@@ -33,7 +33,7 @@ StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutI
                              static_cast<double>(input.scaleOutFactor));
   }
   panels[1] = std::string();
-  if (session.GeoReferenced == 1) {
+  if (session.GeoReferenced == 1 && HasMapFrame(input.imageExtent)) {
     panels[1] = MapCoordinatePanel(input.imageExtent, input.imageShownLines,
                                    input.imageShownColumns, line, column)
                     .value_or(std::string());

@@ -119,6 +119,11 @@ TEST_F(ViewsTest, ARasterAfterTheSceneViewClearsTheCoordinatesAndEndsBackAndRetu
   EXPECT_FALSE(Enabled("ReverseSpeedButton"));
   EXPECT_FALSE(Enabled("AdvanceSpeedButton"));
   EXPECT_TRUE(Enabled("PencilButton"));
+  // A new sheet on top: Return shows the raster again, still without coordinates.
+  LoadSheet();
+  Click("AdvanceSpeedButton");
+  EXPECT_EQ(PanelOver(0, 164, 1), "");
+  EXPECT_EQ(Main().PanelText(4), " Image Size: 366 lines x 522 columns  ");
 }
 
 TEST_F(ViewsTest, TheEditorToolsAreUpAndGreyedWhileTheScenePreviewIsShown) {

@@ -56,25 +56,5 @@ TEST(PictureLayout, TilesAndWindowsSizedToTheirPicture) {
   EXPECT_EQ(WindowSizeAtZoom(366, 522, -2, tile, frame), (ScreenSize{283, 225}));
 }
 
-TEST(PictureLayout, ZoomAboutAPointKeepsThatPointUnderIt) {
-  const struct {
-    int scroll;
-    int pointer;
-    int from;
-    int to;
-    int scrollAfter;
-  } cases[] = {
-      {0, 100, 1, 2, 100},    // picture pixel 100 moves to 200: scrolled by 100
-      {50, 10, 2, 1, 20},     // pixel 30 back to 30, 10 from the edge
-      {0, 5, 2, 1, 0},        // never before the picture's start
-      {0, 90, 1, -2, 0},      // reducing about the left part
-      {300, 60, -2, 1, 660},  // pixel 720 of a reduction back at 1:1
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(ScrollKeepingPoint(c.scroll, c.pointer, c.from, c.to), c.scrollAfter)
-        << c.scroll << " " << c.pointer;
-  }
-}
-
 }  // namespace
 }  // namespace zelmaro

@@ -54,6 +54,30 @@ void SetEditorControls(ControlStates& states, bool enabled) {
   for (Control control : kEditorControls) states.Set(control, enabled);
 }
 
+// The editor tools edit the working image at its own size: while the scene preview is
+// on screen they are off, and what they would be is held for the working image.
+void SetEditorControlsFor(ControlStates& states, const EnablingFlags& flags, bool enabled) {
+  if (!flags.ScenePreviewOnScreen) {
+    SetEditorControls(states, enabled);
+    return;
+  }
+  for (Control control : kEditorControls) states.Hold(control, enabled);
+}
+
+void HoldEditorControls(ControlStates& states) {
+  for (Control control : kEditorControls) {
+    states.Hold(control, states.Enabled(control));
+    states.Set(control, false);
+  }
+}
+
+void ReleaseEditorControls(ControlStates& states) {
+  for (Control control : kEditorControls) {
+    states.Set(control, states.Held(control));
+    states.Hold(control, false);
+  }
+}
+
 // While one tool is down the other tools and Come Back wait; the filling tool also
 // holds the zoom, whose clicks would otherwise reach the flood fill.
 void SetToolPeers(ControlStates& states, Control tool, bool enabled) {
@@ -156,10 +180,22 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
       break;
     case EnablingEvent::DemFilled:
     case EnablingEvent::ZoomDown:
-      SetEditorControls(states, false);
+      SetEditorControlsFor(states, flags, false);
       break;
     case EnablingEvent::ZoomUp:
-      if (flags.EditableImage == 1) SetEditorControls(states, true);
+      if (flags.EditableImage == 1) SetEditorControlsFor(states, flags, true);
+      break;
+    case EnablingEvent::ScenePreviewShown:
+      // Back would show what is on screen already; Return the working image, when a
+      // zone was cut out.
+      states.Set(Control::ReverseSpeedButton, false);
+      states.Set(Control::AdvanceSpeedButton, flags.ZoneSelected == 1);
+      HoldEditorControls(states);
+      break;
+    case EnablingEvent::WorkingImageShown:
+      states.Set(Control::ReverseSpeedButton, flags.ZoneSelected == 1);
+      states.Set(Control::AdvanceSpeedButton, false);
+      ReleaseEditorControls(states);
       break;
     default:
       break;

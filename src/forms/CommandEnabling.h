@@ -75,22 +75,33 @@ enum class EnablingEvent {
   PointUp,
   FillingDown,
   FillingUp,
+  // The image window switched between the scene preview and the working image, for
+  // whatever reason (Vectorial, Back, Return, a redraw or a load).
+  ScenePreviewShown,
+  WorkingImageShown,
 };
 
 // The session flags some events look at.
 struct EnablingFlags {
   std::uint8_t EditableImage = 0;
   std::uint8_t ZoneSelected = 0;
+  // The scene preview is on screen in place of the working image.
+  bool ScenePreviewOnScreen = false;
 };
 
 class ControlStates {
  public:
   bool Enabled(Control control) const { return bits_[static_cast<std::size_t>(control)]; }
   void Set(Control control, bool enabled) { bits_[static_cast<std::size_t>(control)] = enabled; }
+  // What a control will be once the working image is on screen again; only the editor
+  // controls are held while the scene preview is shown.
+  bool Held(Control control) const { return held_[static_cast<std::size_t>(control)]; }
+  void Hold(Control control, bool enabled) { held_[static_cast<std::size_t>(control)] = enabled; }
   bool operator==(const ControlStates&) const = default;
 
  private:
   std::bitset<kControlCount> bits_;
+  std::bitset<kControlCount> held_;
 };
 
 // Availability as the windows are built, before any start-up step enables Zoom.

@@ -124,6 +124,10 @@ std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shown
   return std::string(" ");
 }
 
+bool HasMapFrame(const MapExtent& extent) {
+  return extent.XMin != extent.XMax || extent.YMin != extent.YMax;
+}
+
 StatusPanelTexts ClearedPanels() {
   StatusPanelTexts panels;
   for (auto& panel : panels) panel = std::string();
@@ -146,14 +150,17 @@ StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInp
   StatusPanelTexts panels;
   panels[0] = LineColumnText(line, column);
   const ByteGrid& codes = session.ContourImage;
-  if (session.EditableImage == 1 && line < codes.Lines() && column < codes.Columns()) {
+  panels[2] = std::string();
+  if (session.EditableImage == 1 && !input.scenePreview && line < codes.Lines() &&
+      column < codes.Columns()) {
     const int code = codes[line][column];
     panels[2] = code == kBackgroundCode ? BackgroundText()
                                         : ContourLineText(code, session.AltitudeTable[code]);
   }
-  if (session.GeoReferenced == 1) {
-    panels[1] =
-        MapCoordinatePanel(input.extent, input.shownLines, input.shownColumns, line, column);
+  panels[1] = std::string();
+  if (session.GeoReferenced == 1 && HasMapFrame(input.extent)) {
+    panels[1] = MapCoordinatePanel(input.extent, input.shownLines, input.shownColumns, line, column)
+                    .value_or(std::string());
   }
   if (input.screenColour) panels[3] = ScreenColourText(input.screenColour(column, line));
   panels[4] = ImageSizeText(input.shownLines, input.shownColumns);

@@ -67,6 +67,10 @@ std::string ImageSizeText(int lines, int columns);
 std::optional<std::string> MapCoordinatePanel(const MapExtent& extent, int shownLines,
                                               int shownColumns, int line, int column);
 
+// A picture without a map frame (a raster, for instance, even in a session of vector
+// data) has no coordinates to show.
+bool HasMapFrame(const MapExtent& extent);
+
 // What the image window knows when the mouse moves over it.
 struct ImageReadoutInput {
   int x = 0;
@@ -77,6 +81,8 @@ struct ImageReadoutInput {
   int pictureColumns = 0;
   int shownLines = 0;  // ShownLines / ShownColumns of the window
   int shownColumns = 0;
+  // The scene preview is on screen: its cells are not those of ContourImage.
+  bool scenePreview = false;
   MapExtent extent;
   std::function<PaletteColour(int column, int line)> screenColour;
 };
@@ -96,7 +102,9 @@ PictureCell CellUnderPointer(int x, int y, int zoomFactor);
 
 // Panel 0 the position, 1 the map coordinates, 2 the code and altitude, 3 the screen
 // colour, 4 the picture size. The map coordinates use the extent and size of the
-// picture actually shown.
+// picture actually shown. A panel with nothing true to say about the picture on screen
+// is emptied: the coordinates of data without georeference, the code over the scene
+// preview or over an image that is not the working one.
 StatusPanelTexts ImageReadout(const SessionState& session, const ImageReadoutInput& input);
 
 }  // namespace zelmaro

@@ -19,7 +19,9 @@ std::string SelectedValueText(int value) {
 StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutInput& input) {
   if (!input.hasPicture) return ClearedPanels();
   const auto [line, column] = CellUnderPointer(input.x, input.y, input.zoomFactor);
-  if (column < 0 || line < 0 || column >= session.WorkColumns || line >= session.WorkLines) {
+  // The shaded picture on screen bounds the read: after a new load the working size may
+  // already be another one than the DEM shown.
+  if (column < 0 || line < 0 || column >= input.pictureColumns || line >= input.pictureLines) {
     return ClearedPanels();
   }
   StatusPanelTexts panels;
@@ -30,14 +32,14 @@ StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutI
     panels[2] = AltitudeText(static_cast<double>(dem[line][column]) /
                              static_cast<double>(input.scaleOutFactor));
   }
-  if (session.GeoReferenced == 1) {
+  panels[1] = std::string();
+  if (session.GeoReferenced == 1 && HasMapFrame(input.imageExtent)) {
     panels[1] = MapCoordinatePanel(input.imageExtent, input.imageShownLines,
-                                   input.imageShownColumns, line, column);
+                                   input.imageShownColumns, line, column)
+                    .value_or(std::string());
   }
-  if (input.screenColour && line < input.pictureLines && column < input.pictureColumns) {
-    panels[3] = ScreenColourText(input.screenColour(column, line));
-  }
-  panels[4] = ImageSizeText(session.WorkLines, session.WorkColumns);
+  if (input.screenColour) panels[3] = ScreenColourText(input.screenColour(column, line));
+  panels[4] = ImageSizeText(input.pictureLines, input.pictureColumns);
   return panels;
 }
 

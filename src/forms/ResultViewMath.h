@@ -15,7 +15,7 @@ std::string AltitudeText(double meters);
 std::string SelectedValueText(int value);
 
 // What the result window knows when the mouse moves over it. The map coordinates come
-// from the image window's extent and shown size, as both windows show the same zone.
+// from the frame and size of the working image, from which the DEM was made.
 struct ResultReadoutInput {
   int x = 0;
   int y = 0;
@@ -23,15 +23,16 @@ struct ResultReadoutInput {
   bool hasPicture = false;
   int pictureLines = 0;  // size of the shaded picture on screen
   int pictureColumns = 0;
-  int imageShownLines = 0;  // ShownLines / ShownColumns of the image window
+  int imageShownLines = 0;  // size of the working image
   int imageShownColumns = 0;
   MapExtent imageExtent;
   std::int32_t scaleOutFactor = 0;
   std::function<PaletteColour(int column, int line)> screenColour;
 };
 
-// Panel 0 the position, 1 the map coordinates, 2 the altitude in meters, 3 the gray
-// tone, 4 the working size. Outside the working grid every panel is cleared.
+// Panel 0 the position, 1 the map coordinates (empty without georeference), 2 the
+// altitude in meters, 3 the gray tone, 4 the size of the DEM shown. Outside the shaded
+// picture every panel is cleared.
 StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutInput& input);
 
 }  // namespace zelmaro

@@ -13,6 +13,17 @@ namespace zelmaro {
 // The values of the Vector Image Selection dialog: the pixel size and the zone that
 // Extract Vector Zone uses, which the output files and the hill shading read as well.
 // The dialog keeps them between selections.
+// The map frame of a rectangle dragged on the scene preview of lines x columns that
+// spans `scene`. The corners are picture positions (line, column, fractions included);
+// the frame is kept inside the scene and rounded to a tenth of a preview cell's order
+// of magnitude, so that a whole-metre scene gives whole metres.
+struct PicturePoint {
+  double line = 0.0;
+  double column = 0.0;
+};
+MapExtent DraggedZone(const MapExtent& scene, int lines, int columns, const PicturePoint& from,
+                      const PicturePoint& to);
+
 class SelectionFormModel {
  public:
   // The frame display, filled by each vector load and never read back.
@@ -35,6 +46,9 @@ class SelectionFormModel {
   void RadioButton1Click(const SessionState& session);
   // Selected Zone: the corner edits appear.
   void RadioButton2Click();
+  // A zone dragged on the scene preview: Selected Zone with its corners typed in, for
+  // the user to check or change before OK.
+  void ShowDraggedZone(const MapExtent& zone);
   bool WholeSceneChecked() const { return wholeScene_; }
   bool SelectedZoneChecked() const { return selectedZone_; }
   bool ZoneCornersVisible() const { return selectedZone_; }

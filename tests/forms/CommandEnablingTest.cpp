@@ -143,5 +143,51 @@ TEST(CommandEnabling, AToolDownHoldsTheOtherToolsAndTheFillingToolAlsoTheZoom) {
   EXPECT_TRUE(rule.Enabled(Control::ZoomSpeedButton));
 }
 
+TEST(CommandEnabling, TheEditorWaitsWhileTheScenePreviewIsShownAndComesBackAsItWouldBe) {
+  const Names editor{"PipetteButton",    "PencilButton",      "ReglaSpeedButton",
+                     "PointSpeedButton", "FunnelSpeedButton", "ComeBackSpeedButton"};
+  ControlStates working;  // a zone being edited: its tools and Back offered
+  for (const std::string& name : editor) {
+    for (int i = 0; i < kControlCount; ++i) {
+      if (ControlName(static_cast<Control>(i)) == name) working.Set(static_cast<Control>(i), true);
+    }
+  }
+  working.Set(Control::ReverseSpeedButton, true);
+  const EnablingFlags onWorking{1, 1, false};
+  const EnablingFlags onPreview{1, 1, true};
+
+  const ControlStates preview =
+      ApplyEnablingEvent(working, EnablingEvent::ScenePreviewShown, onPreview);
+  EXPECT_EQ(EnabledNames(preview), Names{"AdvanceSpeedButton"});
+  EXPECT_FALSE(ApplyEnablingEvent(working, EnablingEvent::ScenePreviewShown, {1, 0, true})
+                   .Enabled(Control::AdvanceSpeedButton));
+
+  // What happens while the preview is shown decides what the tools are afterwards.
+  const struct {
+    std::vector<EnablingEvent> whilePreview;
+    std::uint8_t editable;
+    bool toolsAfterwards;
+  } cases[] = {
+      {{}, 1, true},
+      {{EnablingEvent::ZoomDown}, 1, false},
+      {{EnablingEvent::ZoomDown, EnablingEvent::ZoomUp}, 1, true},
+      {{EnablingEvent::DemFilled}, 1, false},
+      {{EnablingEvent::DemFilled, EnablingEvent::ZoomDown, EnablingEvent::ZoomUp}, 0, false},
+  };
+  for (const auto& c : cases) {
+    ControlStates states = preview;
+    for (EnablingEvent event : c.whilePreview) {
+      states = ApplyEnablingEvent(states, event, {c.editable, 1, true});
+      EXPECT_EQ(EnabledNames(states), Names{"AdvanceSpeedButton"});
+    }
+    const ControlStates back =
+        ApplyEnablingEvent(states, EnablingEvent::WorkingImageShown, onWorking);
+    Names expected{"ReverseSpeedButton"};
+    if (c.toolsAfterwards) expected.insert(expected.end(), editor.begin(), editor.end());
+    EXPECT_EQ(EnabledNames(back), expected) << c.whilePreview.size();
+  }
+  EXPECT_EQ(ApplyEnablingEvent(preview, EnablingEvent::WorkingImageShown, onWorking), working);
+}
+
 }  // namespace
 }  // namespace zelmaro

@@ -114,7 +114,7 @@ TEST_F(ImageReadoutTest, BackgroundAndCodeFour) {
   EXPECT_EQ(panels[2], " BackGround [255]");
   EXPECT_EQ(panels[3], " Gray Tone :  255 ");
   EXPECT_EQ(panels[4], " Image Size: 3 lines x 4 columns  ");
-  EXPECT_FALSE(panels[1].has_value());
+  EXPECT_EQ(panels[1], "");  // no georeference: no coordinates, not even old ones
   input.x = 2;
   input.y = 1;
   panels = ImageReadout(session, input);
@@ -140,9 +140,14 @@ TEST_F(ImageReadoutTest, OutsideOrWithoutAPictureEveryPanelIsCleared) {
   for (const auto& panel : ImageReadout(session, input)) EXPECT_EQ(panel, "");
 }
 
-TEST_F(ImageReadoutTest, ANonEditableImageKeepsTheCodePanel) {
+TEST_F(ImageReadoutTest, TheCodePanelIsEmptyOverAnImageThatIsNotTheWorkingOne) {
+  input.x = 2;
+  input.y = 1;  // code 4 of ContourImage
   session.EditableImage = 0;
-  EXPECT_FALSE(ImageReadout(session, input)[2].has_value());
+  EXPECT_EQ(ImageReadout(session, input)[2], "");
+  session.EditableImage = 1;
+  input.scenePreview = true;
+  EXPECT_EQ(ImageReadout(session, input)[2], "");
 }
 
 TEST_F(ImageReadoutTest, MapCoordinatesFollowThePictureShown) {

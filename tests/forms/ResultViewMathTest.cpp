@@ -32,7 +32,7 @@ TEST(ResultReadoutTest, AltitudeIsTheCellDividedByTheOutputUnit) {
   EXPECT_EQ(panels[0], " Line:     2  Column:     3 ");
   EXPECT_EQ(panels[2], " Altitude (meters) = -123.456 ");
   EXPECT_EQ(panels[4], " Image Size: 3 lines x 4 columns  ");
-  EXPECT_FALSE(panels[1].has_value());  // kept: not georeferenced
+  EXPECT_EQ(panels[1], "");             // not georeferenced: emptied
   EXPECT_FALSE(panels[3].has_value());  // no screen colour given
 }
 

@@ -87,5 +87,32 @@ TEST(SelectionForm, ShowsTheSceneFrame) {
   EXPECT_EQ(form.MaxXText, "1756870.25");
 }
 
+TEST(SelectionForm, ADraggedZoneIsTheMapFrameUnderTheRectangleWithinTheScene) {
+  // The example sheet's preview: 29 columns of 30 m, 20 lines of 30.5 m.
+  const MapExtent scene{1756000, 1756870, 5917000, 5917610};
+  const struct {
+    PicturePoint from;
+    PicturePoint to;
+    MapExtent zone;
+  } cases[] = {
+      // Fractions of a cell count; whole metres for a scene counted in metres.
+      {{2.5, 3.2}, {10.0, 20.4}, {1756096, 1756612, 5917305, 5917534}},
+      {{10.0, 20.4}, {2.5, 3.2}, {1756096, 1756612, 5917305, 5917534}},
+      // Dragged beyond the preview: held at the scene's edges.
+      {{-4.0, 25.0}, {26.0, -3.0}, {1756000, 1756750, 5917000, 5917610}},
+  };
+  for (const auto& c : cases) {
+    const MapExtent zone = DraggedZone(scene, 20, 29, c.from, c.to);
+    EXPECT_EQ(zone.XMin, c.zone.XMin);
+    EXPECT_EQ(zone.XMax, c.zone.XMax);
+    EXPECT_EQ(zone.YMin, c.zone.YMin);
+    EXPECT_EQ(zone.YMax, c.zone.YMax);
+  }
+  // A scene in degrees keeps the decimals its cells need.
+  const MapExtent degrees = DraggedZone({-99.5, -99.2, 19.1, 19.4}, 30, 30, {0.0, 1.234}, {30, 2});
+  EXPECT_DOUBLE_EQ(degrees.XMin, -99.488);
+  EXPECT_DOUBLE_EQ(degrees.XMax, -99.48);
+}
+
 }  // namespace
 }  // namespace zelmaro

@@ -1,5 +1,6 @@
 #include <QPainter>
 #include <QPainterPath>
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
@@ -390,6 +391,18 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
          p.drawText(QRectF(7, 16, 19, 12), Qt::AlignCenter, "DEM");
        }},
       {"ExitSpeedButton", Door},
+      {"FitSpeedButton",
+       [](QPainter& p) {
+         Sheet(p, QRectF(8, 8, 16, 16));
+         ContourWaves(p, 12, 10, 22);
+         // Four corners pushed outwards: the picture grows to its window.
+         p.setPen(Pen(kInk, 2));
+         for (const auto& [x, y, dx, dy] : {std::array{3, 3, 1, 1}, std::array{29, 3, -1, 1},
+                                            std::array{3, 29, 1, -1}, std::array{29, 29, -1, -1}}) {
+           p.drawLine(QPointF(x, y), QPointF(x + 5 * dx, y));
+           p.drawLine(QPointF(x, y), QPointF(x, y + 5 * dy));
+         }
+       }},
   };
   return drawers;
 }

@@ -102,6 +102,16 @@ void TSelectionForm::ShowSceneFrame(const MapExtent& frame) {
   ShowText(MaxYEdit, Model.MaxYText);
 }
 
+void TSelectionForm::ShowDraggedZone(const MapExtent& zone) {
+  Model.ShowDraggedZone(zone);
+  RadioButton2->setChecked(true);
+  GroupBox3->setVisible(Model.ZoneCornersVisible());
+  ShowText(Min_X_Edit, Model.MinXEditText);
+  ShowText(Min_Y_Edit, Model.MinYEditText);
+  ShowText(Max_X_Edit, Model.MaxXEditText);
+  ShowText(Max_Y_Edit, Model.MaxYEditText);
+}
+
 void TSelectionForm::RadioButton1Click() {
   Model.RadioButton1Click(session_);
   RadioButton1->setChecked(true);

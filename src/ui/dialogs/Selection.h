@@ -23,6 +23,8 @@ class TSelectionForm : public QDialog {
 
   // Fills the frame display after a vector load.
   void ShowSceneFrame(const MapExtent& frame);
+  // Selected Zone with the corners of a zone dragged on the scene preview.
+  void ShowDraggedZone(const MapExtent& zone);
   // Shows the dialog; true only when OK closed it with a zone that passed every check,
   // so that the selection never runs on values the user did not confirm.
   bool AskZone();

@@ -59,12 +59,19 @@ void TMainForm::RunDilation() {
 void TMainForm::ShowDem() {
   Session.ShadedImage =
       ShadeDem(Session.DemGrid, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
+  // A DEM of another size, or one in a window the user had closed, is a new picture
+  // for the window; a smoothed one replaces its picture where the window stands.
+  const bool newPicture = !ResultForm->isVisible() || !ResultForm->HasPicture() ||
+                          ResultForm->ScreenBitmap.height() != Session.ShadedImage.Lines() ||
+                          ResultForm->ScreenBitmap.width() != Session.ShadedImage.Columns();
   ResultForm->show();
   ResultForm->raise();
   mdiArea_->setActiveSubWindow(ResultForm);
   const DisplayBitmap picture = DisplayBitmap::FromGray(Session, Session.ShadedImage);
-  ImageForm->setWindowTitle(QString::fromStdString(Session.InputFileName));
+  ImageForm->SetCaptionName(Session.InputFileName);
+  ResultForm->SetCaptionName(Session.InputFileName);
   ResultForm->SetPicture(picture);
+  if (newPicture) PresentNewPicture(*ResultForm);
 }
 
 void TMainForm::DilInfoClick() {

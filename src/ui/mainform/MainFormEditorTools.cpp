@@ -78,6 +78,8 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
 void TMainForm::ComeBackSpeedButtonClick() {
   const ShownArea area = EditorArea();
   ComeBack(Session, area);
+  // Undoing a click keeps the view in which it was made.
+  ImageForm->KeepZoom = 1;
   DisplayBitmap picture =
       DisplayBitmap::Create(Session, area.Columns, area.Lines, DisplayBitmap::PixelMode::Colour);
   ShowEditedImage(picture);

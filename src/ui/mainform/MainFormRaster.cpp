@@ -62,11 +62,12 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   RasterImageData image = ReadRasterImage(answers);
   const ImageSize size = image.size;
   CommitRasterImage(Session, std::move(image));
-  ImageForm->ShownLines = size.lines;
-  ImageForm->ShownColumns = size.columns;
+  // A raster has no map frame.
+  ImageForm->WorkingExtent = {};
   ResultForm->ShownLines = size.lines;
   ResultForm->ShownColumns = size.columns;
   ImageForm->ShowContourImage();
+  PresentNewPicture(*ImageForm);
 
   const auto tablePath = ui_.OpenFileName(
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});

@@ -2,7 +2,6 @@
 // Extract Vector Zone cuts the working image out of it, Back and Return switch the
 // image window between the two.
 #include <QMdiArea>
-#include <QScrollBar>
 
 #include "core/DisplayBitmap.h"
 #include "ui/dialogs/Dynamic.h"
@@ -26,33 +25,13 @@ MapExtent ZoneExtent(const ZoneParameters& zone) {
   return {zone.ZoneXMin, zone.ZoneXMax, zone.ZoneYMin, zone.ZoneYMax};
 }
 
-// A scrolled position of one picture means nothing in the other: each view of the
-// vector road opens at its top left corner.
-void ScrollToOrigin(TImageForm& image) {
-  image.HorizontalScrollBar()->setValue(0);
-  image.VerticalScrollBar()->setValue(0);
-}
-
 // The whole scene in gray: lines black on white.
 void ShowScenePreview(TMainForm& main) {
   SessionState& session = main.Session;
   TImageForm& image = *main.ImageForm;
-  image.Extent = SceneExtent(session);
-  image.ShownLines = session.VectorLines;
-  image.ShownColumns = session.VectorColumns;
-  const DisplayBitmap picture = DisplayBitmap::FromGray(session, session.VectorImage);
-  image.setWindowTitle(QString::fromStdString(session.InputFileName));
-  image.SetPicture(picture);
-  ScrollToOrigin(image);
+  image.ShowScenePreview(DisplayBitmap::FromGray(session, session.VectorImage),
+                         SceneExtent(session));
   main.MdiArea()->setActiveSubWindow(&image);
-}
-
-bool ToolOrZoomDown(const TMainForm& main) {
-  for (const char* name : {"ZoomSpeedButton", "PipetteButton", "PencilButton", "ReglaSpeedButton",
-                           "PointSpeedButton", "FunnelSpeedButton"}) {
-    if (main.Action(name)->isChecked()) return true;
-  }
-  return false;
 }
 
 }  // namespace
@@ -75,6 +54,7 @@ void TMainForm::VectSpeedButtonClick() {
           RasterizeVectorScene(Session, *path, [&progress](double done) { progress.Step(done); });
     }
     ShowScenePreview(*this);
+    PresentNewPicture(*ImageForm);
     ImageVectForm->ShowFrame(frame);
     SelectionForm->ShowSceneFrame(SceneExtent(Session));
     DynamicForm->ShowRange(frame.ZMin, frame.ZMax, frame.HypsometricInterval);
@@ -92,17 +72,14 @@ void TMainForm::SelectionSpeedButtonClick() {
   RunCommandStep(SessionGrids::Contour, [&] {
     const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
     Zone = selection.zone;
-    ImageForm->Extent = ZoneExtent(Zone);
-    ImageForm->ShownLines = selection.Lines;
-    ImageForm->ShownColumns = selection.Columns;
+    ImageForm->WorkingExtent = ZoneExtent(Zone);
     ResultForm->ShownLines = selection.Lines;
     ResultForm->ShownColumns = selection.Columns;
     ImageForm->ShowContourImage();
-    ScrollToOrigin(*ImageForm);
-    MdiArea()->setActiveSubWindow(ImageForm);
+    PresentNewPicture(*ImageForm);
     ApplyEnabling(EnablingEvent::ZoneSelected);
     // The zone may be edited at once; a button already down keeps holding the tools.
-    if (!ToolOrZoomDown(*this)) ApplyEnabling(EnablingEvent::ZoomUp);
+    if (!ToolOrZoomDown()) ApplyEnabling(EnablingEvent::ZoomUp);
   });
 }
 
@@ -113,12 +90,8 @@ void TMainForm::ReverseSpeedButtonClick() {
 }
 
 void TMainForm::AdvanceSpeedButtonClick() {
-  ImageForm->ShownLines = ResultForm->ShownLines;
-  ImageForm->ShownColumns = ResultForm->ShownColumns;
-  // The coordinates under the mouse follow the picture on screen, the zone again.
-  ImageForm->Extent = ZoneExtent(Zone);
+  // The working image brings back its own size and map frame for the read-outs.
   ImageForm->ShowContourImage();
-  ScrollToOrigin(*ImageForm);
   ApplyEnabling(EnablingEvent::ReturnShown);
 }
 

@@ -111,6 +111,7 @@ TMainForm::TMainForm(UserInteraction& ui, std::string defaultFolder, QWidget* pa
   PushControls();
   ShowPresentation();
   CreateForms();
+  BuildViewCommands();
   mdiArea_->setActiveSubWindow(ImageForm);
 }
 
@@ -362,10 +363,7 @@ void TMainForm::CreateForms() {
   ResultForm->Hooks.pipetteDown = [this] { return Action("PipetteButton")->isChecked(); };
   ResultForm->Hooks.pipettePicked = [this](int code) { ResultPipettePicked(code); };
   ResultForm->Hooks.scaleOutFactor = [this] { return DynamicForm->ScaleOutFactor(); };
-  ResultForm->Hooks.imageExtent = [this] { return ImageForm->Extent; };
-  ResultForm->Hooks.imageShownSize = [this] {
-    return std::pair{ImageForm->ShownLines, ImageForm->ShownColumns};
-  };
+  ConnectViewHooks();
 }
 
 QAction* TMainForm::Action(std::string_view name) const {
@@ -388,7 +386,9 @@ void TMainForm::PushControls() {
 }
 
 void TMainForm::ApplyEnabling(EnablingEvent event) {
-  controls_ = ApplyEnablingEvent(controls_, event, {Session.EditableImage, Session.ZoneSelected});
+  const bool scenePreview = ImageForm != nullptr && ImageForm->ScenePreviewShown();
+  controls_ = ApplyEnablingEvent(controls_, event,
+                                 {Session.EditableImage, Session.ZoneSelected, scenePreview});
   PushControls();
 }
 

@@ -169,6 +169,19 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void RuzeSpeedButtonClick();
   void LinInterpInfoClick();
 
+  // The views: the zoom of the active picture window, and the Window menu.
+  void FitClick();
+  void ZoomInClick();
+  void ZoomOutClick();
+  void ImageWindowClick();
+  void ResultWindowClick();
+  // Puts both picture windows side by side in the window area, each sized to its
+  // picture at the zoom it has.
+  void TileClick();
+  // A new data set in a picture window: the window is sized to its picture within its
+  // tile, and the picture opens at its own zoom.
+  void PresentNewPicture(PictureWindow& window);
+
  private:
   enum class CommandOrigin { Menu, Button };
 
@@ -202,6 +215,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveContourImageCommand();
   void RunSmoothing();
   void RunLinear(EnablingEvent finished);
+  void BuildViewCommands();
+  void ConnectViewHooks();
+  ScreenRect PictureTile(const PictureWindow& window) const;
+  PictureWindow& ActivePictureWindow() const;
+  void ShowPictureWindow(PictureWindow& window);
+  // The scene preview came on screen or gave way to the working image: the editor
+  // tools follow, and Back and Return offer the other view.
+  void ScenePreviewSwitched(bool scenePreview);
+  void RaiseEditorTools();
+  bool ToolOrZoomDown() const;
+  void ZoneDragged(const PicturePoint& from, const PicturePoint& to);
 
   UserInteraction& ui_;
   std::string defaultFolder_;

@@ -94,12 +94,9 @@ void ShowPanelTexts(StatusPanels& status, const StatusPanelTexts& panels) {
   }
 }
 
-void ReleasePictureOnClose(QMdiSubWindow& window, QImage& picture, QWidget& paintBox,
-                           QCloseEvent& event) {
-  picture = QImage();
-  paintBox.update();
+void HideOnClose(QMdiSubWindow& window, QCloseEvent& event) {
   event.ignore();
-  window.showMinimized();
+  window.hide();
 }
 
 }  // namespace zelmaro

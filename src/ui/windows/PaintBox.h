@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QWidget>
 #include <optional>
 
@@ -47,10 +49,34 @@ class PaintBoxWidget : public QWidget {
       form_.PaintBoxMouseDown(*button, at.x(), at.y());
     }
   }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (const auto button = ToMouseButton(event->button())) {
+      const QPoint at = event->position().toPoint() + Scroll();
+      form_.PaintBoxMouseUp(*button, at.x(), at.y());
+    }
+  }
   void resizeEvent(QResizeEvent*) override { form_.UpdateScrollRanges(); }
   void mouseMoveEvent(QMouseEvent* event) override {
     const QPoint at = event->position().toPoint() + Scroll();
     form_.PaintBoxMouseMove(at.x(), at.y());
+  }
+  // Ctrl and the wheel zoom about the pointer, a notch a step; the wheel alone scrolls.
+  void wheelEvent(QWheelEvent* event) override {
+    if (!event->modifiers().testFlag(Qt::ControlModifier)) {
+      QScrollBar* bar =
+          event->angleDelta().x() != 0 || event->modifiers().testFlag(Qt::ShiftModifier)
+              ? form_.HorizontalScrollBar()
+              : form_.VerticalScrollBar();
+      QCoreApplication::sendEvent(bar, event);
+      return;
+    }
+    event->accept();
+    wheelTurn_ += event->angleDelta().y();
+    while (wheelTurn_ >= kWheelNotch || wheelTurn_ <= -kWheelNotch) {
+      const bool enlarge = wheelTurn_ > 0;
+      wheelTurn_ += enlarge ? -kWheelNotch : kWheelNotch;
+      form_.ZoomAbout(enlarge, event->position().toPoint());
+    }
   }
 
  private:
@@ -58,6 +84,9 @@ class PaintBoxWidget : public QWidget {
     return {form_.HorizontalScrollBar()->value(), form_.VerticalScrollBar()->value()};
   }
 
+  // Touch pads turn the wheel in fractions of a notch: they add up to a step.
+  static constexpr int kWheelNotch = 120;
+  int wheelTurn_ = 0;
   Form& form_;
 };
 
@@ -77,9 +106,9 @@ PictureRect ScrollToZoomCentre(const PictureSurface& surface, const QWidget& win
 // Writes the panels that have a text into the status bar.
 void ShowPanelTexts(StatusPanels& status, const StatusPanelTexts& panels);
 
-// Closing a picture window only lets go of its picture: the window stays for the run.
-void ReleasePictureOnClose(QMdiSubWindow& window, QImage& picture, QWidget& paintBox,
-                           QCloseEvent& event);
+// Closing a picture window only hides it, picture and all: the window stays for the
+// run and the Window menu brings it back.
+void HideOnClose(QMdiSubWindow& window, QCloseEvent& event);
 
 // Scroll ranges for a picture of lines x columns at `scale` in a paint box.
 void SetScrollRanges(const PictureSurface& surface, const QWidget& paintBox, int lines, int columns,

@@ -3,10 +3,12 @@
 #include <QImage>
 #include <QMdiSubWindow>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "core/DisplayBitmap.h"
 #include "forms/ImageViewMath.h"
+#include "forms/PictureLayout.h"
 #include "ui/windows/ScreenBitmap.h"
 
 class QScrollBar;
@@ -17,14 +19,17 @@ struct SessionState;
 class StatusPanels;
 
 // What the image and the result window have in common: a picture shown from 1:20 to
-// 20:1 in a scrolled paint box, the zoom clicks that recentre it, and a close that only
-// lets go of the picture. The windows differ in what sets the scroll ranges, at which
-// zoom a new picture is drawn and what a click does besides zooming.
+// 20:1 in a scrolled paint box, the zoom clicks that recentre it, the zoom about the
+// pointer and the fit, a caption that always names the zoom, and a close that only
+// hides the window. The windows differ in what a click does besides zooming.
 class PictureWindow : public QMdiSubWindow {
   Q_OBJECT
  public:
-  // Replaces the picture; the caption stays.
+  // Replaces the picture; the name in the caption stays.
   void SetPicture(const DisplayBitmap& picture);
+  // The name the caption gives before the zoom.
+  void SetCaptionName(const std::string& name);
+  const std::string& CaptionName() const { return captionName_; }
 
   // What the window shows and how: a failed command puts it back.
   struct View {
@@ -33,20 +38,45 @@ class PictureWindow : public QMdiSubWindow {
     int shownColumns = 0;
     int zoomFactor = 1;
     MapExtent extent;
-    QString caption;
+    std::string captionName;
+    // The image window's own: which picture is on screen and the working image's frame.
+    bool scenePreview = false;
+    MapExtent workingExtent;
   };
-  View SavedView() const;
-  void RestoreView(const View& view);
+  virtual View SavedView() const;
+  virtual void RestoreView(const View& view);
   bool HasPicture() const { return !ScreenBitmap.isNull(); }
 
   virtual void PaintBoxMouseDown(MouseButton button, int x, int y) = 0;
   virtual void PaintBoxMouseMove(int x, int y) = 0;
+  virtual void PaintBoxMouseUp(MouseButton button, int x, int y);
+
+  // The whole picture in the window, at the largest zoom step that shows it whole.
+  void FitToWindow();
+  // One zoom step in or out (the zoom tool's steps), keeping the picture point under
+  // `pointer` (paint-box pixels, unscrolled) where it is.
+  void ZoomAbout(bool enlarge, const QPoint& pointer);
+  // One step about the pointer when it is over the picture, else about the middle of
+  // the view: the keyboard's zoom.
+  void ZoomAboutPointerOrMiddle(bool enlarge);
+  // Sizes and moves the window to show its picture whole in `tile` (area coordinates),
+  // opening at the picture's own zoom: a new data set never keeps an older zoom.
+  void FitWindowInto(const ScreenRect& tile);
+  // Sizes and moves the window into `tile` for its picture at the zoom it has.
+  void KeepWithin(const ScreenRect& tile);
+  // Scrolls back to the picture's top left corner.
+  void ScrollToOrigin();
+  // What the window adds around its view: title, borders, scroll bars.
+  ScreenSize FrameSize() const;
+  ScreenSize ViewSize() const;
 
   // The picture part that the last zoom click centred, in picture pixels.
   PictureRect LastZoomSource() const { return lastZoomSource_; }
   QScrollBar* HorizontalScrollBar() const { return horizontal_; }
   QScrollBar* VerticalScrollBar() const { return vertical_; }
   QWidget* PaintBox() const { return paintBox_; }
+  // The zoom of the last drawing.
+  int LastDrawnZoom() const { return lastDrawnZoom_; }
 
   QImage ScreenBitmap;
   int ShownLines = 0;
@@ -63,7 +93,7 @@ class PictureWindow : public QMdiSubWindow {
 
  protected:
   PictureWindow(SessionState& session, StatusPanels& status, const QString& name,
-                const QString& caption, QWidget* parent);
+                const std::string& captionName, QWidget* parent);
 
   void closeEvent(QCloseEvent* event) override;
 
@@ -72,6 +102,8 @@ class PictureWindow : public QMdiSubWindow {
   // A click with the zoom button down: steps the zoom and recentres on (line, column).
   // True when the click ends there, i.e. the step was refused or the zoom is near 1:1.
   bool ZoomClick(MouseButton button, int line, int column);
+  // Writes the caption for the current zoom.
+  void UpdateCaption();
 
   // The read-out fields both windows fill alike.
   template <typename ReadoutInput>
@@ -92,14 +124,16 @@ class PictureWindow : public QMdiSubWindow {
 
   // Sets the zoom for a picture that SetPicture has just taken.
   virtual void PictureReplaced() = 0;
-  // The zoom the picture is drawn and scrolled at.
-  virtual int DrawingZoom() const { return ZoomFactor; }
-  // The picture has been drawn at `zoom`.
-  virtual void PictureDrawn(int zoom) { static_cast<void>(zoom); }
-  // A zoom click has changed the zoom, before the window recentres.
-  virtual void ZoomAccepted() {}
-  // The lines and columns the scroll bars cover.
-  virtual std::pair<int, int> ScrolledSize() const { return {ShownLines, ShownColumns}; }
+  // Any zoom the user chose has replaced the one a tool asked to keep.
+  virtual void ZoomChosen() {}
+  // Draws what the window shows over its picture, in paint-box coordinates.
+  virtual void PaintOverPicture(QPainter& painter, float scale, const QPoint& scroll) {
+    static_cast<void>(painter);
+    static_cast<void>(scale);
+    static_cast<void>(scroll);
+  }
+  // The zoom a picture taken now opens at, for the view as it is.
+  int OpeningZoomForView() const;
 
   SessionState& session_;
 
@@ -109,6 +143,8 @@ class PictureWindow : public QMdiSubWindow {
   QScrollBar* horizontal_;
   QScrollBar* vertical_;
   PictureRect lastZoomSource_;
+  std::string captionName_;
+  int lastDrawnZoom_ = 0;
 };
 
 }  // namespace zelmaro

@@ -8,7 +8,7 @@
 namespace zelmaro {
 
 TResultForm::TResultForm(SessionState& session, StatusPanels& status, QWidget* parent)
-    : PictureWindow(session, status, "TResultForm", " Image (1:1)", parent) {}
+    : PictureWindow(session, status, "TResultForm", " Image", parent) {}
 
 void TResultForm::SendBack() {
   ++timesSentBack_;
@@ -16,21 +16,7 @@ void TResultForm::SendBack() {
 }
 
 void TResultForm::PictureReplaced() {
-  // The caption keeps the old zoom until the next zoom click.
-  firstDrawingZoom_ = ZoomFactor;
-  ZoomFactor = 1;
-}
-
-std::pair<int, int> TResultForm::ScrolledSize() const {
-  return {session_.WorkLines, session_.WorkColumns};
-}
-
-void TResultForm::PictureDrawn(int zoom) {
-  lastDrawnZoom_ = zoom;
-  if (firstDrawingZoom_ != 0) {
-    firstDrawingZoom_ = 0;
-    UpdateScrollRanges();
-  }
+  ZoomFactor = OpeningZoomForView();
 }
 
 void TResultForm::PaintBoxMouseDown(MouseButton button, int x, int y) {

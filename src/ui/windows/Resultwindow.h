@@ -21,7 +21,7 @@ struct ResultWindowHooks {
   // The contour code under a pipette click.
   std::function<void(int code)> pipettePicked;
   std::function<std::int32_t()> scaleOutFactor;
-  // The image window's map extent and shown size, which the coordinates read-out uses.
+  // The map frame and size of the working image, which the coordinates read-out uses.
   std::function<MapExtent()> imageExtent;
   std::function<std::pair<int, int>()> imageShownSize;  // lines, columns
 };
@@ -40,24 +40,13 @@ class TResultForm : public PictureWindow {
   void PaintBoxMouseDown(MouseButton button, int x, int y) override;
   void PaintBoxMouseMove(int x, int y) override;
 
-  // The zoom of the last drawing.
-  int LastDrawnZoom() const { return lastDrawnZoom_; }
-
   ResultWindowHooks Hooks;
 
  protected:
-  // A new picture is drawn once at the current zoom; every later drawing is at 1:1.
+  // A new DEM opens at its own zoom, never at one chosen for the one before.
   void PictureReplaced() override;
-  int DrawingZoom() const override {
-    return firstDrawingZoom_ != 0 ? firstDrawingZoom_ : ZoomFactor;
-  }
-  void PictureDrawn(int zoom) override;
-  void ZoomAccepted() override { firstDrawingZoom_ = 0; }
-  std::pair<int, int> ScrolledSize() const override;
 
  private:
-  int firstDrawingZoom_ = 0;  // the zoom a new picture is drawn at once; 0 when drawn
-  int lastDrawnZoom_ = 0;
   int timesSentBack_ = 0;
 };
 

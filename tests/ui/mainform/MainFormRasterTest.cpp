@@ -50,7 +50,7 @@ TEST_F(RasterCommandTest, MenuLoadOfTheExampleShowsTheMapAndEnablesTheTreatments
   EXPECT_EQ(session.GeoReferenced, 0);
   EXPECT_TRUE(session.ComeBackImage == session.ContourImage);
 
-  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), raw);
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), raw + " (1:1)");
   EXPECT_EQ(Main().ImageForm->ScreenBitmap.size(), QSize(522, 366));
   EXPECT_EQ(Main().ImageForm->ShownLines, 366);
   EXPECT_EQ(Main().ResultForm->ShownColumns, 522);
@@ -166,7 +166,7 @@ TEST_F(RasterCommandTest, MalformedSizeFileIsAnErrorAndChangesNothing) {
   EXPECT_NE(Ui.Messages[0].text.find("bad.txt"), std::string::npos);
   EXPECT_EQ(Main().Session.InputFileName, loaded.InputFileName);
   EXPECT_TRUE(Main().Session.ContourImage == loaded.ContourImage);
-  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), loaded.InputFileName);
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), loaded.InputFileName + " (1:1)");
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
 }
 

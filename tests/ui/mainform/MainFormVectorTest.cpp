@@ -66,6 +66,11 @@ class VectorCommandTest : public ::testing::Test, public testing::MainWindowFixt
     Main().ImageForm->PaintBoxMouseMove(x, y);
     return Main().PanelText(panel);
   }
+  // The panel with the mouse over a cell of the picture, at whatever zoom it is shown.
+  std::string CellPanel(int line, int column, int panel) {
+    const int scale = std::max(1, Main().ImageForm->ZoomFactor);
+    return Panel(column * scale, line * scale, panel);
+  }
 
   testing::TemporaryFolder folder_;
 };
@@ -98,7 +103,9 @@ TEST_F(VectorCommandTest, VectorialShowsTheExampleSceneInGrayWithItsFrame) {
   EXPECT_EQ(session.GeoReferenced, 1);
 
   const TImageForm& image = *Main().ImageForm;
-  EXPECT_EQ(image.windowTitle().toStdString(), path);
+  // So small a preview opens fitted to its window, and the caption says at which zoom.
+  EXPECT_GE(image.ZoomFactor, 2);
+  EXPECT_EQ(image.windowTitle().toStdString(), ZoomCaption(path, image.ZoomFactor));
   EXPECT_EQ(image.ScreenBitmap.size(), QSize(29, 20));
   EXPECT_TRUE(AllGray(image.ScreenBitmap));
   EXPECT_EQ(image.ShownLines, 20);
@@ -311,17 +318,18 @@ TEST_F(VectorCommandTest, BackShowsTheWholeSceneAndReturnTheZoneWithTheirReadout
   EXPECT_EQ(Panel(0, 0, 4), " Image Size: 20 lines x 29 columns  ");
   EXPECT_EQ(Panel(0, 0, 1), " Coord. UTM   X 1756000.00    Y 5917610.00 ");
   // Line 10, column 20 of the scene: 20 x 30 m east, 10 lines of 30.5 m below the top.
-  EXPECT_EQ(Panel(20, 10, 1), " Coord. UTM   X 1756600.00    Y 5917305.00 ");
-  EXPECT_EQ(Panel(20, 10, 0), " Line:    10  Column:    20 ");
+  EXPECT_EQ(CellPanel(10, 20, 1), " Coord. UTM   X 1756600.00    Y 5917305.00 ");
+  EXPECT_EQ(CellPanel(10, 20, 0), " Line:    10  Column:    20 ");
 
-  // Tools reach only cells of the working image (60 x 50 here, 20 x 29 on screen).
+  // The preview is not the working image: no tool reaches it, even one the window
+  // would be told is down.
   std::vector<std::pair<int, int>> clicks;
   Main().ImageForm->Hooks.toolDown = [](EditorTool tool) { return tool == EditorTool::Pencil; };
   Main().ImageForm->Hooks.toolClick = [&](EditorTool, const ImageClick& click, DisplayBitmap&) {
     clicks.emplace_back(click.line, click.column);
   };
   Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 5, 2);
-  EXPECT_EQ(clicks, (std::vector<std::pair<int, int>>{{2, 5}}));
+  EXPECT_TRUE(clicks.empty());
 
   Click("AdvanceSpeedButton");
   EXPECT_EQ(image.ScreenBitmap, zonePicture);
@@ -330,7 +338,7 @@ TEST_F(VectorCommandTest, BackShowsTheWholeSceneAndReturnTheZoneWithTheirReadout
   EXPECT_TRUE(Enabled("ReverseSpeedButton"));
   EXPECT_FALSE(Enabled("AdvanceSpeedButton"));
   EXPECT_EQ(Panel(0, 0, 4), " Image Size: 30 lines x 50 columns  ");
-  EXPECT_EQ(Panel(10, 0, 1), " Coord. UTM   X 1756200.00    Y 5917500.00 ");
+  EXPECT_EQ(CellPanel(0, 10, 1), " Coord. UTM   X 1756200.00    Y 5917500.00 ");
 }
 
 TEST_F(VectorCommandTest, ToolClicksBeyondTheWorkingImageAreIgnoredInTheSceneView) {
@@ -344,11 +352,13 @@ TEST_F(VectorCommandTest, ToolClicksBeyondTheWorkingImageAreIgnoredInTheSceneVie
     EXPECT_EQ(picture.Columns(), 29);
     ++clicks;
   };
-  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 20, 3);
-  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 3, 10);
+  const int scale = std::max(1, Main().ImageForm->ZoomFactor);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 20 * scale, 3 * scale);
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 3 * scale, 10 * scale);
   EXPECT_EQ(clicks, 0);
-  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 8, 5);
-  EXPECT_EQ(clicks, 1);
+  // Nor a cell that the working image has too: the preview's cells are other cells.
+  Main().ImageForm->PaintBoxMouseDown(MouseButton::Left, 8 * scale, 5 * scale);
+  EXPECT_EQ(clicks, 0);
 }
 
 TEST_F(VectorCommandTest, AZoneOfAFileGoneSinceTheLoadIsReportedAndChangesNothing) {

@@ -58,14 +58,14 @@ TEST_F(MainWindowTest, StartUpShowsThePresentationThenBuildsEveryWindowInOrder) 
   EXPECT_EQ(Main().ResultForm->windowTitle().toStdString(), " Image (1:1)");
 }
 
-TEST_F(MainWindowTest, StartUpOffersOnlyTheDataButtonsZoomExitAndThreeMenus) {
+TEST_F(MainWindowTest, StartUpOffersOnlyTheDataButtonsZoomExitAndTheDataViewAndAboutMenus) {
   EXPECT_EQ(EnabledButtons(), (Names{"RasterSpeedButton", "VectSpeedButton", "FusionSpeedButton",
                                      "CNHASpeedButton", "ZoomSpeedButton", "ExitSpeedButton"}));
   Names menus;
   for (QAction* action : Main().menuBar()->actions()) {
     if (action->isEnabled()) menus.push_back(action->text().toStdString());
   }
-  EXPECT_EQ(menus, (Names{"Data_In", "About", "Exit"}));
+  EXPECT_EQ(menus, (Names{"Data_In", "View", "Window", "About", "Exit"}));
   EXPECT_FALSE(Enabled("InfoResultImage"));
   EXPECT_TRUE(Enabled("Raster"));
 }

@@ -74,7 +74,7 @@ TEST_F(ImageWindowTest, ANewPictureReturnsToOneToOneUnlessKeepZoomIsSet) {
   Image().KeepZoom = 0;
   Image().ShowContourImage();
   EXPECT_EQ(Image().ZoomFactor, 1);
-  EXPECT_EQ(Caption(), path);
+  EXPECT_EQ(Caption(), path + " (1:1)");
 }
 
 TEST_F(ImageWindowTest, ReadOutsUnderTheMouse) {
@@ -130,13 +130,16 @@ TEST_F(ImageWindowTest, ClicksReachTheToolsInTheirOrderButNotAfterAZoomToOneToOn
   EXPECT_TRUE(reached.empty());
 }
 
-TEST_F(ImageWindowTest, ClosingReleasesThePictureAndClearsTheReadOuts) {
+TEST_F(ImageWindowTest, ClosingHidesTheWindowWithItsPictureUntilTheWindowMenuBringsItBack) {
+  const QImage shown = Image().ScreenBitmap;
   Image().close();
-  EXPECT_FALSE(Image().HasPicture());
-  Image().PaintBoxMouseMove(5, 5);
-  EXPECT_EQ(Main().PanelText(0), "");
-  Image().ShowContourImage();
-  EXPECT_TRUE(Image().HasPicture());
+  EXPECT_FALSE(Image().isVisible());
+  EXPECT_TRUE(Main().Session.ContourImage.Lines() > 0);
+  Click("ImageWindow");
+  EXPECT_TRUE(Image().isVisible());
+  EXPECT_EQ(Image().ScreenBitmap, shown);
+  Image().PaintBoxMouseMove(164, 0);
+  EXPECT_EQ(Main().PanelText(0), " Line:     0  Column:   164 ");
 }
 
 TEST_F(ImageWindowTest, PaintsThePictureAndHatchesTheRest) {

@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "UiTestSupport.h"
 #include "forms/ResultViewMath.h"
@@ -34,6 +35,14 @@ class ResultWindowTest : public ::testing::Test, public testing::MainWindowFixtu
   }
   TResultForm& Result() { return *Main().ResultForm; }
   std::string Panel(int panel) { return Main().PanelText(panel); }
+  // The mouse over a cell of the DEM, at whatever zoom it is shown.
+  int Scale() { return std::max(1, Result().ZoomFactor); }
+  void MoveTo(int line, int column) {
+    Result().PaintBoxMouseMove(column * Scale(), line * Scale());
+  }
+  void ClickAt(MouseButton button, int line, int column) {
+    Result().PaintBoxMouseDown(button, column * Scale(), line * Scale());
+  }
   void PressButton(const char* name) {
     Main().Action(name)->setEnabled(true);
     Click(name);
@@ -54,58 +63,66 @@ TEST_F(ResultWindowTest, ShowDemShadesTheDemAndReadsAltitudesAndGrayTones) {
   Main().ShowDem();
 
   EXPECT_EQ(Main().MdiArea()->activeSubWindow(), &Result());
-  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), "/data/flat.raw");
-  EXPECT_EQ(Result().windowTitle().toStdString(), " Image (1:1)");
+  EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), "/data/flat.raw (1:1)");
+  // So small a DEM opens fitted to its window; the caption names the DEM's input and
+  // the zoom it is shown at.
+  EXPECT_GE(Result().ZoomFactor, 2);
+  EXPECT_EQ(Result().windowTitle().toStdString(),
+            ZoomCaption("/data/flat.raw", Result().ZoomFactor));
   ASSERT_EQ(Result().ScreenBitmap.size(), QSize(5, 4));
   EXPECT_EQ(Main().Session.ImageLines, 4);
 
-  Result().PaintBoxMouseMove(2, 1);
+  MoveTo(1, 2);
   EXPECT_EQ(Panel(0), " Line:     1  Column:     2 ");
   EXPECT_EQ(Panel(2), " Altitude (meters) = 1234.560 ");
   EXPECT_EQ(Panel(4), " Image Size: 4 lines x 5 columns  ");
-  Result().PaintBoxMouseMove(0, 0);
+  MoveTo(0, 0);
   EXPECT_EQ(Panel(2), " Altitude (meters) =  123.450 ");
   EXPECT_EQ(Panel(3), " Gray Tone :  181 ");
-  Result().PaintBoxMouseMove(4, 0);  // the last column is never shaded
+  MoveTo(0, 4);  // the last column is never shaded
   EXPECT_EQ(Panel(3), " Gray Tone :    0 ");
-  Result().PaintBoxMouseMove(1, 3);  // nor the last line
+  MoveTo(3, 1);  // nor the last line
   EXPECT_EQ(Panel(3), " Gray Tone :    0 ");
-  EXPECT_EQ(Panel(1), "");  // not georeferenced: the coordinates panel is left alone
+  Main().SetPanelText(1, " Coord. UTM   X  1020.00    Y  2030.00 ");
+  MoveTo(3, 1);
+  EXPECT_EQ(Panel(1), "");  // not georeferenced: no coordinates, not even old ones
 
-  Result().PaintBoxMouseMove(5, 0);
+  MoveTo(0, 5);
   for (int panel = 0; panel < 5; ++panel) EXPECT_EQ(Panel(panel), "") << panel;
 }
 
 TEST_F(ResultWindowTest, CoordinatesComeFromTheImageWindowsFrame) {
   MakeFlatDem(100, 5);
   Main().Session.GeoReferenced = 1;
-  Main().ImageForm->ShownLines = 4;
-  Main().ImageForm->ShownColumns = 5;
-  Main().ImageForm->Extent = {1000.0, 1050.0, 2000.0, 2040.0};
+  // The image window may show the whole scene: the DEM is the working image's.
+  Main().ImageForm->ShownLines = 40;
+  Main().ImageForm->ShownColumns = 50;
+  Main().ImageForm->Extent = {0.0, 5000.0, 0.0, 4000.0};
+  Main().ImageForm->WorkingExtent = {1000.0, 1050.0, 2000.0, 2040.0};
   Main().ShowDem();
-  Result().PaintBoxMouseMove(2, 1);
+  MoveTo(1, 2);
   EXPECT_EQ(Panel(1), " Coord. UTM   X  1020.00    Y  2030.00 ");
   EXPECT_EQ(Panel(2), " Altitude (meters) =  100.000 ");
 }
 
-TEST_F(ResultWindowTest, ANewDemIsDrawnOnceAtTheOldZoomThenAtOneToOne) {
+TEST_F(ResultWindowTest, ANewDemOpensAtItsOwnZoomWhateverTheZoomBefore) {
   MakeFlatDem(500, 5);
   Main().ShowDem();
+  const int opening = Result().ZoomFactor;
+  ASSERT_GT(opening, 3);
   PressButton("ZoomSpeedButton");
-  Result().PaintBoxMouseDown(MouseButton::Left, 1, 1);
-  Result().PaintBoxMouseDown(MouseButton::Left, 2, 2);
-  EXPECT_EQ(Result().ZoomFactor, 3);
+  while (Result().ZoomFactor > 3) Result().PaintBoxMouseDown(MouseButton::Right, 1, 1);
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
 
   Main().ShowDem();
-  EXPECT_EQ(Result().ZoomFactor, 1);
+  EXPECT_EQ(Result().ZoomFactor, opening);
   Result().PaintBox()->grab();
-  EXPECT_EQ(Result().LastDrawnZoom(), 3);
-  Result().PaintBox()->grab();
-  EXPECT_EQ(Result().LastDrawnZoom(), 1);
-  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (3:1) ");
+  EXPECT_EQ(Result().LastDrawnZoom(), opening);
+  EXPECT_EQ(Result().windowTitle().toStdString(), ZoomCaption("/data/flat.raw", opening));
 
-  // Back through 1:1 to a reduction, with the captions of the image window.
+  // Down through 1:1 to a reduction, with the captions of the image window.
+  while (Result().ZoomFactor > 1) Result().PaintBoxMouseDown(MouseButton::Right, 0, 0);
+  EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:1)");
   Result().PaintBoxMouseDown(MouseButton::Right, 0, 0);
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:2) ");
   for (int click = 0; click < 25; ++click) Result().PaintBoxMouseDown(MouseButton::Right, 0, 0);
@@ -118,11 +135,11 @@ TEST_F(ResultWindowTest, ThePipetteReportsTheContourCodeNotTheAltitude) {
   Main().ShowDem();
   PressButton("PipetteButton");
   Ui.QueueModal("TCLValueForm", nullptr);
-  Result().PaintBoxMouseDown(MouseButton::Left, 3, 2);
+  ClickAt(MouseButton::Left, 2, 3);
   Ui.QueueModal("TCLValueForm", nullptr);
-  Result().PaintBoxMouseDown(MouseButton::Left, 0, 0);
-  Result().PaintBoxMouseDown(MouseButton::Right, 3, 2);  // left button only
-  Result().PaintBoxMouseDown(MouseButton::Left, 9, 9);   // outside the image
+  ClickAt(MouseButton::Left, 0, 0);
+  ClickAt(MouseButton::Right, 2, 3);  // left button only
+  ClickAt(MouseButton::Left, 9, 9);   // outside the image
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_EQ(Ui.Messages.size(), 2u);
   EXPECT_EQ(Ui.Messages[0].caption, "Pipette");
@@ -131,12 +148,19 @@ TEST_F(ResultWindowTest, ThePipetteReportsTheContourCodeNotTheAltitude) {
   EXPECT_EQ(Main().CLValueForm->Model.DrawingValue, 255);
 }
 
-TEST_F(ResultWindowTest, ClosingTheWindowLetsGoOfThePicture) {
+TEST_F(ResultWindowTest, ClosingHidesTheWindowUntilTheWindowMenuOrANewDemBringsItBack) {
   MakeFlatDem(500, 5);
   Main().ShowDem();
+  const QImage shown = Result().ScreenBitmap;
   Result().close();
-  EXPECT_FALSE(Result().HasPicture());
+  EXPECT_FALSE(Result().isVisible());
+  Click("ResultWindow");
+  EXPECT_TRUE(Result().isVisible());
+  EXPECT_EQ(Result().ScreenBitmap, shown);
+  EXPECT_EQ(Main().MdiArea()->activeSubWindow(), &Result());
+  Result().close();
   Main().ShowDem();
+  EXPECT_TRUE(Result().isVisible());
   EXPECT_TRUE(Result().HasPicture());
 }
 

@@ -21,7 +21,7 @@ class TSelectionForm : public QDialog {
  public:
   TSelectionForm(UserInteraction& ui, const SessionState& session, QWidget* parent = nullptr);
 
-  // Fills the frame display after a vector load.
+  // Fills the frame display after a vector load, and proposes the frame as the zone.
   void ShowSceneFrame(const MapExtent& frame);
   // Shows the dialog; true only when OK closed it with a zone that passed every check,
   // so that the selection never runs on values the user did not confirm.

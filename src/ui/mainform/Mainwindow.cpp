@@ -212,6 +212,7 @@ void TMainForm::BuildMenu() {
   AddItem(information, "Spanish", "Spanish", &TMainForm::SpanishClick);
 
   AddItem(nullptr, "Exit", "Exit", &TMainForm::ExitClick);
+  BuildEditMenu();
 }
 
 void TMainForm::BuildToolBar() {
@@ -360,7 +361,9 @@ void TMainForm::CreateForms() {
   };
   ResultForm->Hooks.zoomDown = ImageForm->Hooks.zoomDown;
   ResultForm->Hooks.pipetteDown = [this] { return Action("PipetteButton")->isChecked(); };
-  ResultForm->Hooks.pipettePicked = [this](int code) { ResultPipettePicked(code); };
+  ResultForm->Hooks.pipettePicked = [this](int line, int column) {
+    ResultPipettePicked(line, column);
+  };
   ResultForm->Hooks.scaleOutFactor = [this] { return DynamicForm->ScaleOutFactor(); };
   ResultForm->Hooks.imageExtent = [this] { return ImageForm->Extent; };
   ResultForm->Hooks.imageShownSize = [this] {
@@ -385,6 +388,7 @@ void TMainForm::PushControls() {
       action->setEnabled(controls_.Enabled(control));
     }
   }
+  UpdateHistoryActions();
 }
 
 void TMainForm::ApplyEnabling(EnablingEvent event) {

@@ -23,13 +23,15 @@ PictureWindow::PictureWindow(SessionState& session, StatusPanels& status, const 
 
 void PictureWindow::SetPicture(const DisplayBitmap& picture) {
   ScreenBitmap = ToScreenBitmap(picture);
+  colourPicture_ = picture.Mode() == DisplayBitmap::PixelMode::Colour;
   PictureReplaced();
   UpdateScrollRanges();
   paintBox_->update();
 }
 
 PictureWindow::View PictureWindow::SavedView() const {
-  return {ScreenBitmap, ShownLines, ShownColumns, ZoomFactor, Extent, windowTitle()};
+  return {ScreenBitmap, ShownLines,    ShownColumns,  ZoomFactor,
+          Extent,       windowTitle(), colourPicture_};
 }
 
 void PictureWindow::RestoreView(const View& view) {
@@ -39,6 +41,7 @@ void PictureWindow::RestoreView(const View& view) {
   ZoomFactor = view.zoomFactor;
   Extent = view.extent;
   setWindowTitle(view.caption);
+  colourPicture_ = view.colourPicture;
   UpdateScrollRanges();
   paintBox_->update();
 }

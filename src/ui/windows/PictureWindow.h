@@ -34,10 +34,13 @@ class PictureWindow : public QMdiSubWindow {
     int zoomFactor = 1;
     MapExtent extent;
     QString caption;
+    bool colourPicture = false;
   };
   View SavedView() const;
   void RestoreView(const View& view);
   bool HasPicture() const { return !ScreenBitmap.isNull(); }
+  // Whether the picture shown was handed over in colour rather than in gray.
+  bool ShowsColourPicture() const { return HasPicture() && colourPicture_; }
 
   virtual void PaintBoxMouseDown(MouseButton button, int x, int y) = 0;
   virtual void PaintBoxMouseMove(int x, int y) = 0;
@@ -109,6 +112,7 @@ class PictureWindow : public QMdiSubWindow {
   QScrollBar* horizontal_;
   QScrollBar* vertical_;
   PictureRect lastZoomSource_;
+  bool colourPicture_ = false;
 };
 
 }  // namespace zelmaro

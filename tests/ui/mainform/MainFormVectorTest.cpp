@@ -250,6 +250,11 @@ TEST_F(VectorCommandTest, TheDialogRefusesIncompleteZonesInOrderAndClosingItAban
     Press(form, "BitBtn1");
     testing::CheckRadio(form, "RadioButton2");
     EXPECT_TRUE(form.findChild<QWidget*>("GroupBox3")->isVisible());
+    // The new scene is proposed as the zone; the user clears it to type another.
+    EXPECT_EQ(form.findChild<QLineEdit*>("Min_X_Edit")->text(), "1756000");
+    for (const char* edit : {"Min_X_Edit", "Min_Y_Edit", "Max_X_Edit", "Max_Y_Edit"}) {
+      TypeInto(form, edit, "");
+    }
     Press(form, "BitBtn1");
     const std::vector<std::pair<const char*, const char*>> typed{{"Min_X_Edit", "1756500"},
                                                                  {"Min_Y_Edit", "5917400"},

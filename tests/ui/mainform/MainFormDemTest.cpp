@@ -168,10 +168,14 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
 }
 
 TEST_F(DemCommandsTest, AnImageWithoutAltitudesIsRefusedByBothInterpolations) {
-  // Lines of code 5 where the table has two codes only: no cell would get an altitude.
+  // Lines of codes 0 and 5 where the table has codes 1 and 2 only: no cell would get an
+  // altitude.
   TemporaryFolder folder;
   std::string cells(20 * 30, '\xff');
-  for (int column = 0; column < 30; ++column) cells[10 * 30 + column] = '\x05';
+  for (int column = 0; column < 30; ++column) {
+    cells[5 * 30 + column] = '\x00';
+    cells[10 * 30 + column] = '\x05';
+  }
   testing::WriteFileBytes(folder.File("map.raw"), cells);
   testing::WriteFileBytes(folder.File("map.txt"), "20 30\n");
   testing::WriteFileBytes(folder.File("map_tab.txt"), "1 100\n2 110\n");

@@ -407,18 +407,6 @@ TEST_F(VectorCommandTest, AZoneBesideTheLinesIsRefusedAndEachSceneProposesItsOwn
   EXPECT_TRUE(Main().Session.ContourImage.Empty());
   EXPECT_EQ(Main().ImageForm->ShownLines, 67);  // still the scene
   EXPECT_FALSE(Enabled("DilatSpeedButton"));
-
-  // Back to the proposed frame: the whole sheet.
-  Ui.QueueModal("TSelectionForm", [](QDialog& form) {
-    TypeInto(form, "Max_X_Edit", "503000");
-    TypeInto(form, "Min_Y_Edit", "2100000");
-    Press(form, "BitBtn1");
-  });
-  Click("SelectionSpeedButton");
-  ASSERT_TRUE(Ui.AllAnswersUsed());
-  EXPECT_EQ(Ui.Messages.size(), 1u);
-  EXPECT_EQ(Main().Session.WorkLines, 100);
-  EXPECT_EQ(Main().Session.WorkColumns, 150);
 }
 
 TEST_F(VectorCommandTest, ANewZoneOpensAtItsTopLeftCorner) {

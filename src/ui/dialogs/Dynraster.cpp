@@ -65,10 +65,6 @@ TDynRasterForm::TDynRasterForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 }
 
-}  // namespace zelmaro
-
-namespace zelmaro {
-
 void TDynRasterForm::ShowLevels(const TableLevels& levels) {
   MinimumEdit->setText(QString::number(levels.minimum));
   MaximumEdit->setText(QString::number(levels.maximum));

@@ -1,5 +1,7 @@
 #include "core/ContourHistory.h"
 
+#include <algorithm>
+#include <cstring>
 #include <utility>
 
 namespace zelmaro {
@@ -25,11 +27,18 @@ bool ContourHistory::Record(const ContourState& before, const SessionState& afte
   const std::uint8_t* old = before.Image.Data();
   const std::uint8_t* current = now.Data();
   const std::size_t cellCount = now.CellCount();
-  for (std::size_t i = 0; i < cellCount; ++i) {
-    if (old[i] != current[i]) {
-      step.cells.push_back(static_cast<std::uint32_t>(i));
-      step.before.push_back(old[i]);
-      step.after.push_back(current[i]);
+  // A tool click changes a few cells of a large image: whole blocks are compared first,
+  // and only a block that differs is looked at cell by cell.
+  constexpr std::size_t kBlock = 256;
+  for (std::size_t start = 0; start < cellCount; start += kBlock) {
+    const std::size_t end = std::min(start + kBlock, cellCount);
+    if (std::memcmp(old + start, current + start, end - start) == 0) continue;
+    for (std::size_t i = start; i < end; ++i) {
+      if (old[i] != current[i]) {
+        step.cells.push_back(static_cast<std::uint32_t>(i));
+        step.before.push_back(old[i]);
+        step.after.push_back(current[i]);
+      }
     }
   }
   for (std::size_t k = 0; k < before.Table.size(); ++k) {

@@ -130,12 +130,12 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
       states.Set(Control::ZoomSpeedButton, true);
       break;
     case EnablingEvent::RasterLoaded:
-      SetAll(
-          states,
-          {Control::PreTreatments, Control::InfoResultImage, Control::Interpolations,
-           Control::Dilation, Control::ZoomSpeedButton, Control::DetectBreakSpeedButton,
-           Control::DilatSpeedButton, Control::EbarbSpeedButton, Control::LineThinnerSpeedButton},
-          true);
+      SetAll(states,
+             {Control::PreTreatments, Control::InfoResultImage, Control::Interpolations,
+              Control::Dilation, Control::ZoomSpeedButton, Control::DetectBreakSpeedButton,
+              Control::DilatSpeedButton, Control::EbarbSpeedButton, Control::LineThinnerSpeedButton,
+              Control::SaveContLineSpeedButton},
+             true);
       SetEditorControls(states, true);
       break;
     case EnablingEvent::RasterCommandEnded:

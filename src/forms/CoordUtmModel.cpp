@@ -1,7 +1,5 @@
 #include "forms/CoordUtmModel.h"
 
-#include <cmath>
-
 #include "core/NumberText.h"
 #include "core/Units.h"
 
@@ -9,7 +7,7 @@ namespace zelmaro {
 
 void CoordUtmModel::PixSizeEditChange(std::string_view text) {
   PixSizeText = std::string(text);
-  UtmPixelSize = static_cast<double>(ReadLeadingInteger(text));
+  UtmPixelSize = ReadLeadingReal(text);
 }
 
 void CoordUtmModel::XMinEditChange(std::string_view text) {
@@ -20,6 +18,15 @@ void CoordUtmModel::XMinEditChange(std::string_view text) {
 void CoordUtmModel::YMinEditChange(std::string_view text) {
   YMinText = std::string(text);
   UtmYMin = ReadLeadingReal(text);
+}
+
+void CoordUtmModel::ProposePixelSize(double pixelSize) {
+  PixSizeEditChange(FormatGeneral15(pixelSize));
+}
+
+void CoordUtmModel::ProposeCorner(double xMin, double yMin) {
+  XMinEditChange(FormatGeneral15(xMin));
+  YMinEditChange(FormatGeneral15(yMin));
 }
 
 void CoordUtmModel::SelectUnit(int unitNumber) {
@@ -34,7 +41,7 @@ std::optional<std::string> CoordUtmModel::OkRefusal() const {
 }
 
 AsciiGridFrame CoordUtmModel::Frame() const {
-  return {std::trunc(UtmPixelSize), UtmXMin, UtmYMin, UnitFactor(UtmUnit)};
+  return {UtmPixelSize, UtmXMin, UtmYMin, UnitFactor(UtmUnit)};
 }
 
 double CoordUtmModel::UnitDivisor() const {

@@ -23,10 +23,14 @@ class CoordUtmModel {
   std::string XMinText;
   std::string YMinText;
 
-  // The pixel size is read as an integer (30.9 gives 30), the corner as reals.
+  // The pixel size and the corner are read as reals and reach the grid as typed.
   void PixSizeEditChange(std::string_view text);
   void XMinEditChange(std::string_view text);
   void YMinEditChange(std::string_view text);
+  // The texts a known zone proposes: its pixel size, and its lower left corner when the
+  // image has map coordinates.
+  void ProposePixelSize(double pixelSize);
+  void ProposeCorner(double xMin, double yMin);
   // unitNumber 1 to 4: Meters, Decimeters, Centimeters, Millimeters.
   void SelectUnit(int unitNumber);
 
@@ -39,7 +43,7 @@ class CoordUtmModel {
 
   // 1.0, 10.0, 100.0 or 1000.0 for the units 1 to 4.
   double UnitDivisor() const;
-  // What the ASCII grid is written with: the pixel size in whole map units.
+  // What the ASCII grid is written with.
   AsciiGridFrame Frame() const;
 };
 

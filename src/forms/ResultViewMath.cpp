@@ -1,8 +1,10 @@
 #include "forms/ResultViewMath.h"
 
+#include <array>
 #include <cstdio>
 
 #include "core/SessionState.h"
+#include "core/Units.h"
 
 namespace zelmaro {
 
@@ -14,6 +16,15 @@ std::string AltitudeText(double meters) {
 
 std::string SelectedValueText(int value) {
   return " Selected Value = " + std::to_string(value) + " ";
+}
+
+std::string PipetteReadingText(std::int32_t altitude, std::int32_t scaleOutFactor, int grayTone) {
+  static constexpr std::array<const char*, 4> kUnitNames{"meters", "decimeters", "centimeters",
+                                                         "millimeters"};
+  const int unit = UnitNumberOfFactor(scaleOutFactor);
+  std::string text = " Altitude = " + std::to_string(altitude);
+  if (unit != 0) text += std::string(" ") + kUnitNames[unit - 1];
+  return text + "\n Gray Tone = " + std::to_string(grayTone) + " ";
 }
 
 StatusPanelTexts ResultReadout(const SessionState& session, const ResultReadoutInput& input) {

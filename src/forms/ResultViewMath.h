@@ -14,6 +14,11 @@ std::string AltitudeText(double meters);
 // " Selected Value = %d ", the pipette's report.
 std::string SelectedValueText(int value);
 
+// The result window's pipette: the DEM value under the click in the Scale Out unit,
+// named, and the gray tone of the shaded picture there:
+// " Altitude = 12345 centimeters\n Gray Tone = 181 ".
+std::string PipetteReadingText(std::int32_t altitude, std::int32_t scaleOutFactor, int grayTone);
+
 // What the result window knows when the mouse moves over it. The map coordinates come
 // from the frame and size of the working image, from which the DEM was made.
 struct ResultReadoutInput {

@@ -1,5 +1,8 @@
 #include "forms/ScaleDialogs.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/NumberText.h"
 
 namespace zelmaro {
@@ -33,6 +36,22 @@ void DynRasterModel::IntervalEditChange(std::string_view text) {
 }
 void DynRasterModel::PixelEditChange(std::string_view text) {
   ParamPixelSize = ReadLeadingInteger(text);
+}
+
+TableLevels LevelsOfTable(const AltitudeTableArray& table, std::int32_t altitudeCount) {
+  const int count = std::clamp<int>(altitudeCount, 0, kAltitudeTableSize - 1);
+  if (count == 0) return {};
+  std::vector<std::int32_t> altitudes(table.begin() + 1, table.begin() + 1 + count);
+  std::sort(altitudes.begin(), altitudes.end());
+  altitudes.erase(std::unique(altitudes.begin(), altitudes.end()), altitudes.end());
+  TableLevels levels{altitudes.front(), altitudes.back(), 0};
+  for (std::size_t i = 1; i < altitudes.size(); ++i) {
+    const std::int64_t step = static_cast<std::int64_t>(altitudes[i]) - altitudes[i - 1];
+    if (levels.interval == 0 || step < levels.interval) {
+      levels.interval = static_cast<std::int32_t>(std::min<std::int64_t>(step, INT32_MAX));
+    }
+  }
+  return levels;
 }
 
 void ImageSizeModel::NumLineEditChange(std::string_view text) {

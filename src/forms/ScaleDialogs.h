@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/SessionState.h"
 #include "core/Units.h"
 
 namespace zelmaro {
@@ -46,6 +47,17 @@ struct DynRasterModel {
   void IntervalEditChange(std::string_view text);
   void PixelEditChange(std::string_view text);
 };
+
+// What the Dynamic Parameters dialog proposes for a new data set, in the unit of its
+// altitude table: the lowest and the highest altitude, and the interval, the smallest
+// step between two different altitudes (0 for a table of a single altitude).
+struct TableLevels {
+  std::int32_t minimum = 0;
+  std::int32_t maximum = 0;
+  std::int32_t interval = 0;
+  bool operator==(const TableLevels&) const = default;
+};
+TableLevels LevelsOfTable(const AltitudeTableArray& table, std::int32_t altitudeCount);
 
 // The size typed in the Image Size dialog when a raw file has no size file.
 struct ImageSizeModel {

@@ -63,6 +63,13 @@ void SelectionFormModel::ShowSceneFrame(const MapExtent& frame) {
   MaxYText = FormatGeneral15(frame.YMax);
 }
 
+void SelectionFormModel::ProposeZone(const MapExtent& frame) {
+  MinXEditText = FormatGeneral15(frame.XMin);
+  MaxXEditText = FormatGeneral15(frame.XMax);
+  MinYEditText = FormatGeneral15(frame.YMin);
+  MaxYEditText = FormatGeneral15(frame.YMax);
+}
+
 void SelectionFormModel::RadioButton1Click(const SessionState& session) {
   wholeScene_ = true;
   selectedZone_ = false;

@@ -41,6 +41,9 @@ class SelectionFormModel {
   ZoneParameters Zone;
 
   void ShowSceneFrame(const MapExtent& frame);
+  // A new scene proposes itself as the zone: corners typed for another file would
+  // most likely miss it.
+  void ProposeZone(const MapExtent& frame);
 
   // Whole Scene: the zone becomes the scene frame.
   void RadioButton1Click(const SessionState& session);

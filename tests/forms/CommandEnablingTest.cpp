@@ -71,9 +71,9 @@ TEST(CommandEnabling, EachEventSwitchesExactlyItsRow) {
   const std::vector<Row> rows{
       {EnablingEvent::RasterLoaded,
        {"InfoResultImage", "PreTreatments", "Interpolations", "Dilation", "ZoomSpeedButton",
-        "LineThinnerSpeedButton", "EbarbSpeedButton", "DetectBreakSpeedButton", "DilatSpeedButton",
-        "PipetteButton", "PencilButton", "ReglaSpeedButton", "PointSpeedButton",
-        "FunnelSpeedButton", "ComeBackSpeedButton"}},
+        "SaveContLineSpeedButton", "LineThinnerSpeedButton", "EbarbSpeedButton",
+        "DetectBreakSpeedButton", "DilatSpeedButton", "PipetteButton", "PencilButton",
+        "ReglaSpeedButton", "PointSpeedButton", "FunnelSpeedButton", "ComeBackSpeedButton"}},
       {EnablingEvent::VectorLoaded,
        {"InfoResultImage", "VectorOperation", "Selection", "ZoomSpeedButton",
         "SelectionSpeedButton"}},

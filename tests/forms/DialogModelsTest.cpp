@@ -63,6 +63,28 @@ TEST(DynRasterModel, EditsStoreTheirLeadingInteger) {
   EXPECT_EQ(model.ParamPixelSize, 30);
 }
 
+TEST(TableLevels, AreTheLowestHighestAndSmallestStepOfTheTable) {
+  struct Case {
+    std::vector<std::int32_t> altitudes;
+    TableLevels expected;
+  };
+  const std::vector<Case> cases{
+      {{95, 100, 105, 195}, {95, 195, 5}},
+      {{300, 100, 200, 250}, {100, 300, 50}},  // any order; the finest step counts
+      {{120, 120, 140}, {120, 140, 20}},       // a repeated altitude is no step
+      {{-40, 10}, {-40, 10, 50}},
+      {{700}, {700, 700, 0}},
+      {{}, {0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    AltitudeTableArray table{};
+    table.fill(9999);  // entries beyond the count are not the table's
+    for (std::size_t k = 0; k < c.altitudes.size(); ++k) table[k + 1] = c.altitudes[k];
+    EXPECT_EQ(LevelsOfTable(table, static_cast<std::int32_t>(c.altitudes.size())), c.expected)
+        << c.altitudes.size();
+  }
+}
+
 TEST(ImageSizeModel, RefusesSizesOfZeroOrBelow) {
   ImageSizeModel model;
   model.NumLineEditChange("100");
@@ -75,14 +97,15 @@ TEST(ImageSizeModel, RefusesSizesOfZeroOrBelow) {
   EXPECT_EQ(model.NumColText, "200");
 }
 
-TEST(CoordUtmModel, ReadsThePixelSizeAsAnIntegerAndTheCornerAsReals) {
+TEST(CoordUtmModel, ReadsThePixelSizeAndTheCornerAsRealsAndWritesThemAsTyped) {
   CoordUtmModel model;
   model.PixSizeEditChange("30.9");
   model.XMinEditChange("1756000.25");
   model.YMinEditChange("5.9e6");
-  EXPECT_DOUBLE_EQ(model.UtmPixelSize, 30.0);
+  EXPECT_DOUBLE_EQ(model.UtmPixelSize, 30.9);
   EXPECT_DOUBLE_EQ(model.UtmXMin, 1756000.25);
   EXPECT_DOUBLE_EQ(model.UtmYMin, 5900000.0);
+  EXPECT_DOUBLE_EQ(model.Frame().CellSize, 30.9);
 }
 
 TEST(CoordUtmModel, NeedsAUnitToCloseAndGivesItsDivisor) {

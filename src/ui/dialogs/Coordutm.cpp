@@ -77,6 +77,18 @@ TCoordUTMForm::TCoordUTMForm(UserInteraction& ui, QWidget* parent) : QDialog(par
   layout->addLayout(buttons);
 }
 
+void TCoordUTMForm::ProposeZone(double pixelSize,
+                                const std::optional<std::pair<double, double>>& corner) {
+  if (pixelSize > 0) {
+    Model.ProposePixelSize(pixelSize);
+    PixSizeEdit->setText(QString::fromStdString(Model.PixSizeText));
+  }
+  if (!corner) return;
+  Model.ProposeCorner(corner->first, corner->second);
+  XMinEdit->setText(QString::fromStdString(Model.XMinText));
+  YMinEdit->setText(QString::fromStdString(Model.YMinText));
+}
+
 bool TCoordUTMForm::AskCoordinates() {
   Model.BeginDialog();
   return ui_.RunModal(*this) && Model.UtmCancelled == 0;

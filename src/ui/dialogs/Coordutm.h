@@ -2,6 +2,8 @@
 
 #include <QDialog>
 #include <array>
+#include <optional>
+#include <utility>
 
 #include "forms/CoordUtmModel.h"
 
@@ -20,6 +22,9 @@ class TCoordUTMForm : public QDialog {
  public:
   TCoordUTMForm(UserInteraction& ui, QWidget* parent = nullptr);
 
+  // Fills the pixel size, and the corner when there is one, from the working image's
+  // zone; what the user types afterwards stands until the zone changes again.
+  void ProposeZone(double pixelSize, const std::optional<std::pair<double, double>>& corner);
   // Shows the dialog; true only when it was closed by OK (which needs a unit). Cancel
   // or the window frame abandon the save that asks.
   bool AskCoordinates();

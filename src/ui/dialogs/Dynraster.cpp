@@ -65,4 +65,21 @@ TDynRasterForm::TDynRasterForm(QWidget* parent) : QDialog(parent) {
   layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 }
 
+void TDynRasterForm::ShowLevels(const TableLevels& levels) {
+  MinimumEdit->setText(QString::number(levels.minimum));
+  MaximumEdit->setText(QString::number(levels.maximum));
+  IntervalEdit->setText(QString::number(levels.interval));
+}
+
+TDynRasterForm::Texts TDynRasterForm::EditTexts() const {
+  return {MinimumEdit->text(), MaximumEdit->text(), IntervalEdit->text(), PixelEdit->text()};
+}
+
+void TDynRasterForm::SetEditTexts(const Texts& texts) {
+  MinimumEdit->setText(texts.minimum);
+  MaximumEdit->setText(texts.maximum);
+  IntervalEdit->setText(texts.interval);
+  PixelEdit->setText(texts.pixel);
+}
+
 }  // namespace zelmaro

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include "forms/ScaleDialogs.h"
 
@@ -15,6 +16,19 @@ class TDynRasterForm : public QDialog {
   Q_OBJECT
  public:
   explicit TDynRasterForm(QWidget* parent = nullptr);
+
+  // Fills minimum, maximum and interval for a new data set; what the user types
+  // afterwards stands until the next one.
+  void ShowLevels(const TableLevels& levels);
+  // The four texts as typed, to put back when a load that filled them is abandoned.
+  struct Texts {
+    QString minimum;
+    QString maximum;
+    QString interval;
+    QString pixel;
+  };
+  Texts EditTexts() const;
+  void SetEditTexts(const Texts& texts);
 
   DynRasterModel Model;
   QLineEdit* MinimumEdit;

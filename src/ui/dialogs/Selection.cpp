@@ -100,6 +100,11 @@ void TSelectionForm::ShowSceneFrame(const MapExtent& frame) {
   ShowText(MinYEdit, Model.MinYText);
   ShowText(MaxXEdit, Model.MaxXText);
   ShowText(MaxYEdit, Model.MaxYText);
+  Model.ProposeZone(frame);
+  ShowText(Min_X_Edit, Model.MinXEditText);
+  ShowText(Min_Y_Edit, Model.MinYEditText);
+  ShowText(Max_X_Edit, Model.MaxXEditText);
+  ShowText(Max_Y_Edit, Model.MaxYEditText);
 }
 
 void TSelectionForm::ShowDraggedZone(const MapExtent& zone) {

@@ -21,7 +21,7 @@ class TSelectionForm : public QDialog {
  public:
   TSelectionForm(UserInteraction& ui, const SessionState& session, QWidget* parent = nullptr);
 
-  // Fills the frame display after a vector load.
+  // Fills the frame display after a vector load, and proposes the frame as the zone.
   void ShowSceneFrame(const MapExtent& frame);
   // Selected Zone with the corners of a zone dragged on the scene preview.
   void ShowDraggedZone(const MapExtent& zone);

@@ -107,6 +107,28 @@ void QtUserInteraction::ShowMessage(const std::string& caption, const std::strin
   box.exec();
 }
 
+QuestionAnswer QtUserInteraction::AskQuestion(const std::string& caption,
+                                              const std::string& question,
+                                              const std::string& details, QWidget* parent) {
+  QMessageBox box(parent);
+  box.setWindowTitle(QString::fromStdString(caption));
+  box.setIcon(QMessageBox::Question);
+  box.setText(QString::fromStdString(question));
+  box.setInformativeText(QString::fromStdString(details));
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  const ArrowWhileAsking arrow;
+  switch (box.exec()) {
+    case QMessageBox::Yes:
+      return QuestionAnswer::Yes;
+    case QMessageBox::No:
+      return QuestionAnswer::No;
+    default:
+      return QuestionAnswer::Cancel;
+  }
+}
+
 void QtUserInteraction::RegisterCursor(int id, const QCursor& cursor) {
   cursors_[id] = cursor;
 }

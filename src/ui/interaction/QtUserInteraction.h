@@ -28,6 +28,8 @@ class QtUserInteraction : public UserInteraction {
   bool RunModal(QDialog& form) override;
   void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,
                    QWidget* parent) override;
+  QuestionAnswer AskQuestion(const std::string& caption, const std::string& question,
+                             const std::string& details, QWidget* parent) override;
   void RegisterCursor(int id, const QCursor& cursor) override;
   void SetScreenCursor(int id) override;
   void StartupWait(float seconds) override;

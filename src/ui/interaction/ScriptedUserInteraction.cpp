@@ -66,6 +66,24 @@ void ScriptedUserInteraction::ShowMessage(const std::string& caption, const std:
   Messages.push_back({caption, text, icon});
 }
 
+void ScriptedUserInteraction::QueueAnswer(std::string question, QuestionAnswer answer) {
+  answers_.emplace_back(std::move(question), answer);
+}
+
+QuestionAnswer ScriptedUserInteraction::AskQuestion(const std::string& caption,
+                                                    const std::string& question,
+                                                    const std::string& details, QWidget*) {
+  Questions.push_back({caption, question, details});
+  if (answers_.empty()) throw std::logic_error("Unexpected question \"" + question + "\".");
+  const auto [expected, answer] = answers_.front();
+  answers_.pop_front();
+  if (expected != question) {
+    throw std::logic_error("Question \"" + question + "\" asked where \"" + expected +
+                           "\" was expected.");
+  }
+  return answer;
+}
+
 void ScriptedUserInteraction::RegisterCursor(int id, const QCursor& cursor) {
   RegisteredCursors[id] = cursor;
 }

@@ -34,9 +34,16 @@ class ScriptedUserInteraction : public UserInteraction {
     std::function<void(QDialog&)> act;
   };
 
+  struct Question {
+    std::string caption;
+    std::string question;
+    std::string details;
+  };
+
+  void QueueAnswer(std::string question, QuestionAnswer answer);
   void QueueFile(std::string title, std::optional<std::string> path, int filterIndex = 1);
   void QueueModal(std::string formName, std::function<void(QDialog&)> act);
-  bool AllAnswersUsed() const { return files_.empty() && modals_.empty(); }
+  bool AllAnswersUsed() const { return files_.empty() && modals_.empty() && answers_.empty(); }
 
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
@@ -44,6 +51,8 @@ class ScriptedUserInteraction : public UserInteraction {
   bool RunModal(QDialog& form) override;
   void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,
                    QWidget* parent) override;
+  QuestionAnswer AskQuestion(const std::string& caption, const std::string& question,
+                             const std::string& details, QWidget* parent) override;
   void RegisterCursor(int id, const QCursor& cursor) override;
   void SetScreenCursor(int id) override;
   void StartupWait(float seconds) override;
@@ -51,6 +60,7 @@ class ScriptedUserInteraction : public UserInteraction {
   std::vector<FileDialogRequest> FileRequests;
   std::vector<std::string> ModalForms;  // object names, in the order shown
   std::vector<Message> Messages;
+  std::vector<Question> Questions;
   std::vector<int> CursorHistory;
   std::map<int, QCursor> RegisteredCursors;
   std::vector<float> StartupWaits;
@@ -62,6 +72,7 @@ class ScriptedUserInteraction : public UserInteraction {
 
   std::deque<FileAnswer> files_;
   std::deque<ModalAnswer> modals_;
+  std::deque<std::pair<std::string, QuestionAnswer>> answers_;
 };
 
 }  // namespace zelmaro

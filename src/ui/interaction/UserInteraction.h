@@ -40,6 +40,9 @@ struct FileChoice {
 
 enum class MessageIcon { None, Information, Warning, Error };
 
+// The answers to a question; closing its box answers Cancel.
+enum class QuestionAnswer { Yes, No, Cancel };
+
 // Everything that waits for the user or shows itself to the user goes through here, so
 // that a whole command can run from a script in a test.
 class UserInteraction {
@@ -55,6 +58,9 @@ class UserInteraction {
   virtual bool RunModal(QDialog& form) = 0;
   virtual void ShowMessage(const std::string& caption, const std::string& text, MessageIcon icon,
                            QWidget* parent) = 0;
+  // A question with Yes, No and Cancel, with what the answer is about underneath.
+  virtual QuestionAnswer AskQuestion(const std::string& caption, const std::string& question,
+                                     const std::string& details, QWidget* parent) = 0;
   virtual void RegisterCursor(int id, const QCursor& cursor) = 0;
   virtual void SetScreenCursor(int id) = 0;
   // The pause while a presentation window is on screen at start-up.

@@ -4,13 +4,13 @@
 #include <QDialog>
 #include <QMdiArea>
 
+#include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
 #include "forms/ResultViewMath.h"
 #include "interp/Dilation.h"
 #include "raster/ShadeDem.h"
 #include "ui/dialogs/Deminfo.h"
 #include "ui/dialogs/Dynamic.h"
-#include "ui/dialogs/Pipette.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/windows/Resultwindow.h"
@@ -41,6 +41,9 @@ void TMainForm::DilatSpeedButtonClick() {
 
 void TMainForm::RunDilation() {
   const BusyCursor busy(ui_);
+  // An image without a single altitude would give a DEM of nothing but the mark of
+  // cells without altitude: refused before anything is asked.
+  if (!RunCommandStep(SessionGrids::None, [this] { RequireAltitudeCells(Session); })) return;
   // Without both units the seeds cannot be converted: the command stops before
   // anything changes.
   if (!DynamicForm->AskScale()) return;
@@ -53,6 +56,7 @@ void TMainForm::RunDilation() {
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(EnablingEvent::DilationFinished);
+    unsaved_.DemMade();
   }
 }
 
@@ -84,12 +88,16 @@ void TMainForm::InfoDEM1Click() {
   ui_.RunModal(*DEMInfoForm);
 }
 
-void TMainForm::ResultPipettePicked(int code) {
-  // The value picked here is the one the pencil and the rule draw with, as when it is
-  // picked in the image window.
-  CLValueForm->PickValue(code);
-  ui_.ShowMessage("Pipette", SelectedValueText(code), MessageIcon::None, this);
-  ui_.RunModal(*CLValueForm);
+void TMainForm::ResultPipettePicked(int line, int column) {
+  // The result window shows the DEM: its pipette reads the altitude there and the gray
+  // tone it is drawn in. A contour code picked here would mean nothing to the user.
+  if (!Session.DemGrid.Contains(line, column)) return;
+  const ByteGrid& shaded = Session.ShadedImage;
+  const int gray = shaded.Contains(line, column) ? shaded[line][column] : 0;
+  ui_.ShowMessage(
+      "Pipette",
+      PipetteReadingText(Session.DemGrid[line][column], DynamicForm->ScaleOutFactor(), gray),
+      MessageIcon::None, this);
 }
 
 }  // namespace zelmaro

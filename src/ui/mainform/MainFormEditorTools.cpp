@@ -1,5 +1,7 @@
 // The screen editor of the main window: the five tools that the image window hands its
 // clicks to, and Come Back.
+#include <optional>
+
 #include "core/DisplayBitmap.h"
 #include "pretreat/EditorTools.h"
 #include "ui/dialogs/Fillinginfo.h"
@@ -31,6 +33,9 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
   if (!EditableCell(Session, area, line, column)) return;
   const MouseButton button = click.button;
   const std::int32_t drawingValue = CLValueForm->Model.DrawingValue;
+  // The pipette only reads; every other tool may change the image and its table.
+  const std::optional<ContourState> before =
+      tool == EditorTool::Pipette ? std::nullopt : std::optional(ContourState::Of(Session));
   ToolOutcome outcome;
   // The tools check what they are given before they change a cell, so a failed click has
   // nothing to put back and no grid needs a copy.
@@ -69,6 +74,7 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
     }
   });
   if (!done) return;
+  if (before) ContourChanged(*before);
   if (outcome.Redisplay) ShowEditedImage(picture);
   if (!outcome.InfoMessage.empty()) {
     ui_.ShowMessage("INFO", outcome.InfoMessage, MessageIcon::Information, this);
@@ -77,9 +83,11 @@ void TMainForm::EditorToolClick(EditorTool tool, const ImageClick& click, Displa
 
 void TMainForm::ComeBackSpeedButtonClick() {
   const ShownArea area = EditorArea();
+  const ContourState before = ContourState::Of(Session);
   ComeBack(Session, area);
   // Undoing a click keeps the view in which it was made.
   ImageForm->KeepZoom = 1;
+  ContourChanged(before);
   DisplayBitmap picture =
       DisplayBitmap::Create(Session, area.Columns, area.Lines, DisplayBitmap::PixelMode::Colour);
   ShowEditedImage(picture);

@@ -42,10 +42,12 @@ void TMainForm::BreakSearchInfoClick() {
 
 void TMainForm::RunCornerElimination() {
   const BusyCursor busy(ui_);
-  RunCommandStep(SessionGrids::Contour, [this] {
+  const ContourState before = ContourState::Of(Session);
+  const bool done = RunCommandStep(SessionGrids::Contour, [this] {
     ThinContourLines(Session);
     ImageForm->ShowContourImage();
   });
+  if (done) ContourChanged(before);
 }
 
 void TMainForm::RunEbarbulation() {
@@ -54,10 +56,12 @@ void TMainForm::RunEbarbulation() {
   // last one.
   ui_.RunModal(*EbarbForm);
   if (EbarbForm->Model.StartTreatment() == 1) {
-    RunCommandStep(SessionGrids::Contour, [this] {
+    const ContourState before = ContourState::Of(Session);
+    const bool done = RunCommandStep(SessionGrids::Contour, [this] {
       RemoveBranchEnds(Session);
       ImageForm->ShowContourImage();
     });
+    if (done) ContourChanged(before);
   }
 }
 

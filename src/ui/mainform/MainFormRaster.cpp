@@ -1,11 +1,14 @@
 // The Raster command of the main window: a raw contour-line image, its size and its
-// altitude table, read in stages so that a failure leaves the session as it was.
+// altitude table, all or nothing: a failure or a cancel at any step leaves the session,
+// the windows and the buttons as they were.
 #include <QMdiArea>
 
 #include "core/DisplayBitmap.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/Progress.h"
 #include "raster/RasterFiles.h"
+#include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Dynraster.h"
 #include "ui/dialogs/Imageraster.h"
@@ -34,10 +37,14 @@ void TMainForm::RunRasterCommand(CommandOrigin origin,
   // item after it; the user sees the new picture in front either way.
   if (origin == CommandOrigin::Button) ResultForm->SendBack();
   const BusyCursor busy(ui_);
-  RunCommandStep(SessionGrids::Contour, [&] { LoadRaster(givenPath); });
+  // The load proposes new parameters; abandoned, it leaves those typed before.
+  const TDynRasterForm::Texts parameters = DynRasterForm->EditTexts();
+  const bool done = RunCommandStep(SessionGrids::Contour, [&] { LoadRaster(givenPath); });
+  if (!done) DynRasterForm->SetEditTexts(parameters);
   if (origin == CommandOrigin::Menu) ResultForm->SendBack();
   if (ImageForm->HasPicture()) MdiArea()->setActiveSubWindow(ImageForm);
-  ApplyEnabling(EnablingEvent::RasterCommandEnded);
+  // A load abandoned once its file was chosen leaves the buttons as they were.
+  if (done) ApplyEnabling(EnablingEvent::RasterCommandEnded);
 }
 
 void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
@@ -55,7 +62,7 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   }
   if (!ReadSizeFile(SizeFileNameFor(answers.rawPath))) {
     // Without a size the image cannot be read: closing the dialog abandons the load.
-    if (!ui_.RunModal(*ImageSizeForm)) return;
+    if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
     answers.typedSize =
         ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
   }
@@ -69,23 +76,27 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   ImageForm->ShowContourImage();
   PresentNewPicture(*ImageForm);
 
+  // The picture is there to look at while the table is chosen, but an image without
+  // its altitudes is no data set: without the table the whole load is abandoned.
   const auto tablePath = ui_.OpenFileName(
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});
-  if (!tablePath) return;
-  // The picture stays when the table cannot be read; only the table step is undone.
-  if (!RunCommandStep(SessionGrids::None,
-                      [&] { CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath)); })) {
-    return;
-  }
+  if (!tablePath) throw CommandCancelled();
+  CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
 
-  ui_.RunModal(*DynRasterForm);
+  DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
+  if (!ui_.RunModal(*DynRasterForm)) throw CommandCancelled();
   const DynRasterModel& parameters = DynRasterForm->Model;
-  DynamicForm->ShowRange(parameters.ParamMinimum, parameters.ParamMaximum,
-                         parameters.ParamInterval);
+  // A raster has no map coordinates: an extent left by an earlier zone would be written
+  // into this image's files.
+  Zone = ZoneParameters{};
   Zone.ZonePixelSize = parameters.ParamPixelSize;
 
   FinishRasterLoad(Session);
+  DynamicForm->ShowRange(parameters.ParamMinimum, parameters.ParamMaximum,
+                         parameters.ParamInterval);
   ImageRasterForm->ShowSize(Session.ImageLines, Session.ImageColumns);
+  CoordUTMForm->ProposeZone(Zone.ZonePixelSize, std::nullopt);
+  NewContourImage();
   ApplyEnabling(EnablingEvent::RasterLoaded);
 }
 

@@ -1,4 +1,5 @@
 // The Smoothing and Lineal Interpolation commands of the main window.
+#include "core/ContourContent.h"
 #include "interp/LinearInterpolation.h"
 #include "interp/Smoothing.h"
 #include "ui/dialogs/Dynamic.h"
@@ -21,10 +22,11 @@ void TMainForm::RunSmoothing() {
   const BusyCursor busy(ui_);
   ui_.RunModal(*SmoothingForm);
   // A Range the grid cannot hold is refused before the DEM changes.
-  RunCommandStep(SessionGrids::Dem, [this] {
+  const bool done = RunCommandStep(SessionGrids::Dem, [this] {
     SmoothDem(Session, SmoothingForm->Model.Range);
     ShowDem();
   });
+  if (done) unsaved_.DemMade();
 }
 
 void TMainForm::LinInterpTreatmentClick() {
@@ -36,6 +38,9 @@ void TMainForm::RuzeSpeedButtonClick() {
 }
 
 void TMainForm::RunLinear(EnablingEvent finished) {
+  // An image without a single altitude would give a DEM of nothing but the mark of
+  // cells without altitude: refused before anything is asked.
+  if (!RunCommandStep(SessionGrids::None, [this] { RequireAltitudeCells(Session); })) return;
   // Without both units the seeds cannot be converted: the command stops before
   // anything changes.
   if (!DynamicForm->AskScale()) return;
@@ -45,12 +50,13 @@ void TMainForm::RunLinear(EnablingEvent finished) {
   const LinearParameters parameters{typed.ParamMinimum, typed.ParamMaximum, typed.ParamInterval,
                                     DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor()};
   busy.Show();
-  RunCommandStep(SessionGrids::Dem, [&] {
+  const bool done = RunCommandStep(SessionGrids::Dem, [&] {
     RunLinearInterpolation(Session, parameters);
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(finished);
   });
+  if (done) unsaved_.DemMade();
 }
 
 void TMainForm::LinInterpInfoClick() {

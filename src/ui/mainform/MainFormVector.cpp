@@ -3,8 +3,11 @@
 // image window between the two.
 #include <QMdiArea>
 
+#include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
+#include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Dynraster.h"
 #include "ui/dialogs/Imagevect.h"
 #include "ui/dialogs/Selection.h"
 #include "ui/interaction/UserInteraction.h"
@@ -58,6 +61,7 @@ void TMainForm::VectSpeedButtonClick() {
     ImageVectForm->ShowFrame(frame);
     SelectionForm->ShowSceneFrame(SceneExtent(Session));
     DynamicForm->ShowRange(frame.ZMin, frame.ZMax, frame.HypsometricInterval);
+    DynRasterForm->ShowLevels({frame.ZMin, frame.ZMax, frame.HypsometricInterval});
     ApplyEnabling(EnablingEvent::VectorLoaded);
   });
 }
@@ -71,6 +75,7 @@ void TMainForm::SelectionSpeedButtonClick() {
   const BusyCursor busy(ui_);
   RunCommandStep(SessionGrids::Contour, [&] {
     const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
+    RequireContourCells(Session);
     Zone = selection.zone;
     ImageForm->WorkingExtent = ZoneExtent(Zone);
     ResultForm->ShownLines = selection.Lines;
@@ -80,6 +85,8 @@ void TMainForm::SelectionSpeedButtonClick() {
     ApplyEnabling(EnablingEvent::ZoneSelected);
     // The zone may be edited at once; a button already down keeps holding the tools.
     if (!ToolOrZoomDown()) ApplyEnabling(EnablingEvent::ZoomUp);
+    CoordUTMForm->ProposeZone(Zone.ZonePixelSize, std::pair{Zone.ZoneXMin, Zone.ZoneYMin});
+    NewContourImage();
   });
 }
 

@@ -213,6 +213,7 @@ void TMainForm::BuildMenu() {
   AddItem(information, "Spanish", "Spanish", &TMainForm::SpanishClick);
 
   AddItem(nullptr, "Exit", "Exit", &TMainForm::ExitClick);
+  BuildEditMenu();
 }
 
 void TMainForm::BuildToolBar() {
@@ -361,7 +362,9 @@ void TMainForm::CreateForms() {
   };
   ResultForm->Hooks.zoomDown = ImageForm->Hooks.zoomDown;
   ResultForm->Hooks.pipetteDown = [this] { return Action("PipetteButton")->isChecked(); };
-  ResultForm->Hooks.pipettePicked = [this](int code) { ResultPipettePicked(code); };
+  ResultForm->Hooks.pipettePicked = [this](int line, int column) {
+    ResultPipettePicked(line, column);
+  };
   ResultForm->Hooks.scaleOutFactor = [this] { return DynamicForm->ScaleOutFactor(); };
   ConnectViewHooks();
 }
@@ -383,6 +386,7 @@ void TMainForm::PushControls() {
       action->setEnabled(controls_.Enabled(control));
     }
   }
+  UpdateHistoryActions();
 }
 
 void TMainForm::ApplyEnabling(EnablingEvent event) {

@@ -8,15 +8,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ContourHistory.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
+#include "forms/UnsavedWork.h"
 #include "pretreat/EditorTools.h"
 #include "ui/mainform/CommandGuard.h"
 #include "ui/windows/Imagewindow.h"
 #include "ui/windows/StatusPanels.h"
 
 class QAction;
+class QCloseEvent;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
@@ -161,8 +164,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveDEMSpeedButtonClick();
   void SaveSelectionClick();
   void SaveContLineSpeedButtonClick();
-  // A pipette click on the result window picked this contour code.
-  void ResultPipettePicked(int code);
+  // A pipette click on the result window at this cell of the DEM.
+  void ResultPipettePicked(int line, int column);
   void SmoothingTreatmentClick();
   void SuavSpeedButtonClick();
   void LinInterpTreatmentClick();
@@ -181,6 +184,15 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // A new data set in a picture window: the window is sized to its picture within its
   // tile, and the picture opens at its own zoom.
   void PresentNewPicture(PictureWindow& window);
+  // Edit: the steps of the contour-line image's history, back and forth again.
+  void UndoClick();
+  void RedoClick();
+  const ContourHistory& History() const { return history_; }
+  const UnsavedWork& Unsaved() const { return unsaved_; }
+
+ protected:
+  // Exit, from the menu, the tool bar or the window frame, asks before work is lost.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   enum class CommandOrigin { Menu, Button };
@@ -226,6 +238,16 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void RaiseEditorTools();
   bool ToolOrZoomDown() const;
   void ZoneDragged(const PicturePoint& from, const PicturePoint& to);
+  void BuildEditMenu();
+  // The working image is the one shown, so an undo can be seen where it happens.
+  bool WorkingImageShown() const;
+  void UpdateHistoryActions();
+  // After a command that may have changed ContourImage (or its table) from `before`.
+  void ContourChanged(const ContourState& before);
+  // A new working image: nothing of it is edited yet, and no older step applies to it.
+  void NewContourImage();
+  // Redraws ContourImage after an undo or a redo, at the zoom the user works at.
+  void ShowHistoryStep();
 
   UserInteraction& ui_;
   std::string defaultFolder_;
@@ -236,6 +258,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   std::vector<QLabel*> panels_;
   ControlStates controls_;
   TProgressForm* activeProgress_ = nullptr;
+  ContourHistory history_;
+  UnsavedWork unsaved_;
 };
 
 }  // namespace zelmaro

@@ -46,6 +46,7 @@ class PictureWindow : public QMdiSubWindow {
   virtual View SavedView() const;
   virtual void RestoreView(const View& view);
   bool HasPicture() const { return !ScreenBitmap.isNull(); }
+  // Whether the picture shown was handed over in colour rather than in gray.
 
   virtual void PaintBoxMouseDown(MouseButton button, int x, int y) = 0;
   virtual void PaintBoxMouseMove(int x, int y) = 0;

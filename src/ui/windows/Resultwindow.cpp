@@ -23,9 +23,8 @@ void TResultForm::PaintBoxMouseDown(MouseButton button, int x, int y) {
   const auto [line, column] = PictureCell(x, y);
   if (Hooks.zoomDown && Hooks.zoomDown() && ZoomClick(button, line, column)) return;
   if (button != MouseButton::Left || !Hooks.pipetteDown || !Hooks.pipetteDown()) return;
-  const ByteGrid& codes = session_.ContourImage;
-  if (line < 0 || column < 0 || line >= codes.Lines() || column >= codes.Columns()) return;
-  if (Hooks.pipettePicked) Hooks.pipettePicked(codes[line][column]);
+  if (!session_.DemGrid.Contains(line, column)) return;
+  if (Hooks.pipettePicked) Hooks.pipettePicked(line, column);
 }
 
 void TResultForm::PaintBoxMouseMove(int x, int y) {

@@ -18,8 +18,8 @@ class StatusPanels;
 struct ResultWindowHooks {
   std::function<bool()> zoomDown;
   std::function<bool()> pipetteDown;
-  // The contour code under a pipette click.
-  std::function<void(int code)> pipettePicked;
+  // A pipette click on the cell (line, column) of the DEM.
+  std::function<void(int line, int column)> pipettePicked;
   std::function<std::int32_t()> scaleOutFactor;
   // The map frame and size of the working image, which the coordinates read-out uses.
   std::function<MapExtent()> imageExtent;
@@ -27,7 +27,7 @@ struct ResultWindowHooks {
 };
 
 // The child window that shows the shaded DEM, zoomed from 1:20 to 20:1. It reports the
-// altitude in meters under the mouse and offers the pipette on the contour codes.
+// altitude in meters under the mouse and offers the pipette on the DEM.
 class TResultForm : public PictureWindow {
   Q_OBJECT
  public:

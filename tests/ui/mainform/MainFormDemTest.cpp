@@ -116,7 +116,7 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
   Ui.QueueFile("Save DEM", saved.File("dem"), 2);
   QueueCoordinates("RadioButton3");
   Click("SaveDEMSpeedButton");
-  EXPECT_EQ(Main().CoordUTMForm->Model.UtmPixelSize, 30.0);
+  EXPECT_EQ(Main().CoordUTMForm->Model.UtmPixelSize, 30.9);
   EXPECT_EQ(ListFolder(saved.Path()), "dem.asc dem_m4.raw dem_m4.txt");
   SaveDemAscii(Session(), reference.File("dem"), Main().CoordUTMForm->Model.Frame());
   EXPECT_EQ(ReadFileBytes(saved.File("dem.asc")), ReadFileBytes(reference.File("dem.asc")));
@@ -131,8 +131,7 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
 
   const ByteGrid contours = Session().ContourImage;
   Ui.QueueFile("SAVE CONTOUR LINES IMAGE", saved.File("zone"));
-  // A raster load does not enable the button (a zone selection does): run its handler.
-  Main().SaveContLineSpeedButtonClick();
+  Click("SaveContLineSpeedButton");
   EXPECT_EQ(Session().InputFileName, saved.File("zone"));
   SessionState copy = Session();
   SaveContourImage(copy, reference.File("zone"), Main().Zone);
@@ -166,6 +165,37 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
   EXPECT_TRUE(Session().ContourImage == contours);
   EXPECT_EQ(Session().AltitudeCount, 21);
   EXPECT_EQ(Session().AltitudeTable[21], 195);
+}
+
+TEST_F(DemCommandsTest, AnImageWithoutAltitudesIsRefusedByBothInterpolations) {
+  // Lines of codes 0 and 5 where the table has codes 1 and 2 only: no cell would get an
+  // altitude.
+  TemporaryFolder folder;
+  std::string cells(20 * 30, '\xff');
+  for (int column = 0; column < 30; ++column) {
+    cells[5 * 30 + column] = '\x00';
+    cells[10 * 30 + column] = '\x05';
+  }
+  testing::WriteFileBytes(folder.File("map.raw"), cells);
+  testing::WriteFileBytes(folder.File("map.txt"), "20 30\n");
+  testing::WriteFileBytes(folder.File("map_tab.txt"), "1 100\n2 110\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("map.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("map_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
+  Click("Raster");
+  Main().ApplyEnabling(EnablingEvent::NoBreakFound);  // Lineal Interpolation offered
+  const ControlStates controls = Main().Controls();
+  for (const char* command : {"DilatSpeedButton", "RuzeSpeedButton"}) {
+    Ui.Messages.clear();
+    Click(command);
+    ASSERT_EQ(Ui.Messages.size(), 1u) << command;
+    EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+    EXPECT_NE(Ui.Messages[0].text.find("gray tone 1 to 2"), std::string::npos);
+    EXPECT_TRUE(Session().DemGrid.Empty()) << command;
+    EXPECT_FALSE(Main().ResultForm->HasPicture()) << command;
+    EXPECT_EQ(Main().Controls(), controls) << command;
+  }
+  EXPECT_TRUE(Ui.AllAnswersUsed());  // no scale dialog was asked
 }
 
 TEST_F(DemCommandsTest, CoordinatesDialogCancelWritesNothingAndOkNeedsAUnit) {

@@ -4,6 +4,7 @@
 #include "core/FileIO.h"
 #include "support/TestSupport.h"
 #include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Dynraster.h"
 #include "ui/dialogs/Imageraster.h"
 #include "ui/windows/Resultwindow.h"
 
@@ -17,12 +18,12 @@ class RasterCommandTest : public ::testing::Test, public testing::MainWindowFixt
  protected:
   // The enabled buttons after a complete load, in tool-bar order.
   static Names LoadedButtons() {
-    return {"RasterSpeedButton", "VectSpeedButton",        "FusionSpeedButton",
-            "CNHASpeedButton",   "ZoomSpeedButton",        "LineThinnerSpeedButton",
-            "EbarbSpeedButton",  "DetectBreakSpeedButton", "DilatSpeedButton",
-            "PipetteButton",     "PencilButton",           "ReglaSpeedButton",
-            "PointSpeedButton",  "FunnelSpeedButton",      "ComeBackSpeedButton",
-            "ExitSpeedButton"};
+    return {"RasterSpeedButton",      "VectSpeedButton",  "FusionSpeedButton",
+            "CNHASpeedButton",        "ZoomSpeedButton",  "SaveContLineSpeedButton",
+            "LineThinnerSpeedButton", "EbarbSpeedButton", "DetectBreakSpeedButton",
+            "DilatSpeedButton",       "PipetteButton",    "PencilButton",
+            "ReglaSpeedButton",       "PointSpeedButton", "FunnelSpeedButton",
+            "ComeBackSpeedButton",    "ExitSpeedButton"};
   }
 };
 
@@ -98,21 +99,60 @@ TEST_F(RasterCommandTest, CancelledOpenDialogChangesOnlyZoomAndBack) {
   EXPECT_TRUE(Enabled("PreTreatments"));
 }
 
-TEST_F(RasterCommandTest, CancelledTableKeepsThePictureAndEnablesNothingButZoom) {
-  Main().ApplyEnabling(EnablingEvent::ZoneSelected);  // Back on, pre-treatments on
-  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
-  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+// A load abandoned after its image was read (the table cancelled or unreadable, the
+// parameters closed by their frame) leaves the previous data set, its pictures, its
+// dialogs and its buttons exactly as they were.
+TEST_F(RasterCommandTest, AnAbandonedLoadLeavesThePreviousDataSetAsItWas) {
+  testing::TemporaryFolder folder;
+  const std::string raw = folder.File("other.raw");
+  testing::WriteFileBytes(raw, std::string(12, '\x01'));
+  testing::WriteFileBytes(folder.File("other.txt"), "3 4\n");
+  testing::WriteFileBytes(folder.File("bad_tab.txt"), "1 100\n2 abc\n");
+  testing::WriteFileBytes(folder.File("other_tab.txt"), "1 500\n");
+  struct Ending {
+    const char* what;
+    std::optional<std::string> table;
+    bool parametersShown;
+    std::size_t messages;
+  };
+  const std::vector<Ending> endings{
+      {"table cancelled", std::nullopt, false, 0},
+      {"table unreadable", folder.File("bad_tab.txt"), false, 1},
+      {"parameters closed", folder.File("other_tab.txt"), true, 0},
+  };
+  QueueExampleLoad("90");
   Click("Raster");
-  EXPECT_TRUE(Ui.AllAnswersUsed());
-  EXPECT_TRUE(Main().ImageForm->HasPicture());
-  EXPECT_EQ(Main().Session.ContourImage.Lines(), 366);
-  EXPECT_EQ(Main().Session.AltitudeCount, 0);
-  EXPECT_EQ(Main().Session.EditableImage, 0);
-  EXPECT_TRUE(Enabled("ZoomSpeedButton"));
-  EXPECT_FALSE(Enabled("ReverseSpeedButton"));
-  EXPECT_TRUE(Enabled("PreTreatments"));  // as it was before
-  EXPECT_FALSE(Enabled("InfoResultImage"));
-  EXPECT_FALSE(Enabled("PencilButton"));
+  Main().ApplyEnabling(EnablingEvent::ZoneSelected);  // Back on: an abandoned load keeps it
+  const SessionState loaded = Main().Session;
+  const ControlStates controls = Main().Controls();
+  const QImage picture = Main().ImageForm->ScreenBitmap;
+  for (const Ending& ending : endings) {
+    SCOPED_TRACE(ending.what);
+    Ui.Messages.clear();
+    Ui.QueueFile("OPEN DATA RASTER", raw);
+    Ui.QueueFile("Open Table Gray Tones Altitudes", ending.table);
+    if (ending.parametersShown) {
+      Ui.QueueModal("TDynRasterForm", [](QDialog& form) {
+        EXPECT_EQ(form.findChild<QLineEdit*>("MinimumEdit")->text(), "500");
+        testing::TypeInto(form, "PixelEdit", "99");
+      });
+    }
+    Click("Raster");
+    ASSERT_TRUE(Ui.AllAnswersUsed());
+    EXPECT_EQ(Ui.Messages.size(), ending.messages);
+    const SessionState& session = Main().Session;
+    EXPECT_EQ(session.InputFileName, loaded.InputFileName);
+    EXPECT_TRUE(session.ContourImage == loaded.ContourImage);
+    EXPECT_EQ(session.AltitudeTable, loaded.AltitudeTable);
+    EXPECT_EQ(session.AltitudeCount, 21);
+    EXPECT_EQ(session.WorkLines, 366);
+    EXPECT_EQ(Main().ImageForm->ScreenBitmap, picture);
+    EXPECT_EQ(Main().ImageForm->ShownLines, 366);
+    EXPECT_EQ(Main().Controls(), controls);
+    EXPECT_EQ(Main().Zone.ZonePixelSize, 10);
+    EXPECT_EQ(Main().DynRasterForm->MinimumEdit->text().toStdString(), "90");
+    EXPECT_EQ(Main().DynRasterForm->PixelEdit->text().toStdString(), "10");
+  }
 }
 
 TEST_F(RasterCommandTest, MissingSizeFileIsAskedRefusedAtZeroAndWritten) {
@@ -128,7 +168,9 @@ TEST_F(RasterCommandTest, MissingSizeFileIsAskedRefusedAtZeroAndWritten) {
     testing::TypeInto(form, "NumColEdit", "200");
     testing::Press(form, "OkButton");
   });
-  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+  testing::WriteFileBytes(folder.File("map_tab.txt"), "1 100\n");
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("map_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
   Click("Raster");
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_EQ(Ui.Messages.size(), 1u);
@@ -170,7 +212,7 @@ TEST_F(RasterCommandTest, MalformedSizeFileIsAnErrorAndChangesNothing) {
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
 }
 
-TEST_F(RasterCommandTest, MalformedTableIsAnErrorThatKeepsThePictureWithoutAltitudes) {
+TEST_F(RasterCommandTest, MalformedTableIsAnErrorThatLeavesNoPartOfTheLoad) {
   testing::TemporaryFolder folder;
   testing::WriteFileBytes(folder.File("table.txt"), "1 100\n2 abc\n");
   Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
@@ -180,8 +222,40 @@ TEST_F(RasterCommandTest, MalformedTableIsAnErrorThatKeepsThePictureWithoutAltit
   EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
   EXPECT_NE(Ui.Messages[0].text.find("line 2"), std::string::npos);
   EXPECT_EQ(Main().Session.AltitudeCount, 0);
-  EXPECT_TRUE(Main().ImageForm->HasPicture());
+  EXPECT_TRUE(Main().Session.ContourImage.Empty());
+  EXPECT_FALSE(Main().ImageForm->HasPicture());
   EXPECT_FALSE(Enabled("PreTreatments"));
+}
+
+TEST_F(RasterCommandTest, DynamicParametersAreProposedByEachTableAndKeepTheUsersChanges) {
+  Ui.QueueFile("OPEN DATA RASTER", ExamplePath("volcano.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", ExamplePath("volcano_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) {
+    EXPECT_EQ(form.findChild<QLineEdit*>("MinimumEdit")->text(), "95");
+    EXPECT_EQ(form.findChild<QLineEdit*>("MaximumEdit")->text(), "195");
+    EXPECT_EQ(form.findChild<QLineEdit*>("IntervalEdit")->text(), "5");
+    testing::TypeInto(form, "MinimumEdit", "90");
+    testing::TypeInto(form, "PixelEdit", "10");
+    testing::Press(form, "BitBtn1");
+  });
+  Click("Raster");
+  EXPECT_EQ(Main().DynRasterForm->Model.ParamMinimum, 90);
+  EXPECT_EQ(Main().DynamicForm->MinEdit->text().toStdString(), "90");
+  // A new table proposes its own levels.
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x01'));
+  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+  testing::WriteFileBytes(folder.File("a_tab.txt"), "1 1200\n2 1000\n3 1100\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  const DynRasterModel& model = Main().DynRasterForm->Model;
+  EXPECT_EQ(model.ParamMinimum, 1000);
+  EXPECT_EQ(model.ParamMaximum, 1200);
+  EXPECT_EQ(model.ParamInterval, 100);
+  EXPECT_EQ(model.ParamPixelSize, 10);  // not the table's: the pixel size stays as typed
 }
 
 TEST_F(RasterCommandTest, AFileGivenAtStartUpSkipsOnlyTheOpenDialog) {
@@ -208,8 +282,10 @@ TEST_F(RasterCommandTest, ASecondLoadStartsInTheFolderOfTheFirst) {
   testing::TemporaryFolder folder;
   testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x02'));
   testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+  testing::WriteFileBytes(folder.File("a_tab.txt"), "1 100\n2 110\n");
   Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
-  Ui.QueueFile("Open Table Gray Tones Altitudes", std::nullopt);
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
   Click("Raster");
   Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
   Click("Raster");

@@ -12,6 +12,7 @@
 #include "support/DxfSamples.h"
 #include "support/TestSupport.h"
 #include "ui/dialogs/Dynamic.h"
+#include "ui/dialogs/Dynraster.h"
 #include "ui/dialogs/Imagevect.h"
 #include "ui/dialogs/Selection.h"
 #include "ui/dialogs/Vertex.h"
@@ -257,6 +258,11 @@ TEST_F(VectorCommandTest, TheDialogRefusesIncompleteZonesInOrderAndClosingItAban
     Press(form, "BitBtn1");
     testing::CheckRadio(form, "RadioButton2");
     EXPECT_TRUE(form.findChild<QWidget*>("GroupBox3")->isVisible());
+    // The new scene is proposed as the zone; the user clears it to type another.
+    EXPECT_EQ(form.findChild<QLineEdit*>("Min_X_Edit")->text(), "1756000");
+    for (const char* edit : {"Min_X_Edit", "Min_Y_Edit", "Max_X_Edit", "Max_Y_Edit"}) {
+      TypeInto(form, edit, "");
+    }
     Press(form, "BitBtn1");
     const std::vector<std::pair<const char*, const char*>> typed{{"Min_X_Edit", "1756500"},
                                                                  {"Min_Y_Edit", "5917400"},
@@ -380,6 +386,37 @@ TEST_F(VectorCommandTest, AZoneOfAFileGoneSinceTheLoadIsReportedAndChangesNothin
   EXPECT_FALSE(Enabled("ReverseSpeedButton"));
   EXPECT_FALSE(Enabled("PreTreatments"));
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+}
+
+TEST_F(VectorCommandTest, AZoneBesideTheLinesIsRefusedAndEachSceneProposesItsOwnFrame) {
+  LoadVector(ExamplePath("volcano.dxf"));
+  testing::SampleDxf sample = testing::SampleFrame(500000, 2100000, 503000, 2102000, 100, 300);
+  sample.lines.push_back({100, {{500100, 2100100}, {502900, 2101900}}});
+  sample.lines.push_back({300, {{500100, 2100300}, {502900, 2102000}}});
+  LoadVector(Write("sheet.dxf", testing::PolylineDxf(sample, testing::VertexLayout::Agency)));
+  // The parameters of the linear interpolation follow the new scene as well.
+  EXPECT_EQ(Main().DynRasterForm->Model.ParamMinimum, 100);
+  EXPECT_EQ(Main().DynRasterForm->Model.ParamMaximum, 300);
+  EXPECT_EQ(Main().DynRasterForm->Model.ParamInterval, 200);
+
+  // The top left corner of the sheet holds no line.
+  Ui.QueueModal("TSelectionForm", [](QDialog& form) {
+    EXPECT_EQ(form.findChild<QLineEdit*>("Min_X_Edit")->text(), "500000");
+    EXPECT_EQ(form.findChild<QLineEdit*>("Max_Y_Edit")->text(), "2102000");
+    TypeInto(form, "PixEdit", "20");
+    testing::CheckRadio(form, "RadioButton2");
+    TypeInto(form, "Max_X_Edit", "500500");
+    TypeInto(form, "Min_Y_Edit", "2101500");
+    Press(form, "BitBtn1");
+  });
+  Click("SelectionSpeedButton");
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_NE(Ui.Messages[0].text.find("no contour line"), std::string::npos);
+  EXPECT_EQ(Main().Session.ZoneSelected, 0);
+  EXPECT_TRUE(Main().Session.ContourImage.Empty());
+  EXPECT_EQ(Main().ImageForm->ShownLines, 67);  // still the scene
+  EXPECT_FALSE(Enabled("DilatSpeedButton"));
 }
 
 TEST_F(VectorCommandTest, ANewZoneOpensAtItsTopLeftCorner) {

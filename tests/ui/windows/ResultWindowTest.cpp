@@ -130,22 +130,25 @@ TEST_F(ResultWindowTest, ANewDemOpensAtItsOwnZoomWhateverTheZoomBefore) {
   EXPECT_EQ(Result().windowTitle().toStdString(), "/data/flat.raw (1:20) ");
 }
 
-TEST_F(ResultWindowTest, ThePipetteReportsTheContourCodeNotTheAltitude) {
-  MakeFlatDem(500, 5);
+TEST_F(ResultWindowTest, ThePipetteReportsTheAltitudeWithItsUnitAndTheGrayTone) {
+  MakeFlatDem(500, 7);  // centimeters
+  Main().Session.DemGrid[2][3] = 12345;
   Main().ShowDem();
   PressButton("PipetteButton");
-  Ui.QueueModal("TCLValueForm", nullptr);
   ClickAt(MouseButton::Left, 2, 3);
-  Ui.QueueModal("TCLValueForm", nullptr);
-  ClickAt(MouseButton::Left, 0, 0);
+  ClickAt(MouseButton::Left, 3, 4);   // the last line and column
   ClickAt(MouseButton::Right, 2, 3);  // left button only
-  ClickAt(MouseButton::Left, 9, 9);   // outside the image
+  ClickAt(MouseButton::Left, 9, 9);   // outside the DEM
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_EQ(Ui.Messages.size(), 2u);
   EXPECT_EQ(Ui.Messages[0].caption, "Pipette");
-  EXPECT_EQ(Ui.Messages[0].text, " Selected Value = 7 ");
-  EXPECT_EQ(Ui.Messages[1].text, " Selected Value = 255 ");
-  EXPECT_EQ(Main().CLValueForm->Model.DrawingValue, 255);
+  const int gray = Main().Session.ShadedImage[2][3];
+  EXPECT_EQ(Ui.Messages[0].text,
+            " Altitude = 12345 centimeters\n Gray Tone = " + std::to_string(gray) + " ");
+  EXPECT_EQ(Ui.Messages[1].text, " Altitude = 500 centimeters\n Gray Tone = 0 ");
+  // The DEM is no source of contour codes: the drawing value stays.
+  EXPECT_EQ(Main().CLValueForm->Model.DrawingValue, 0);
+  EXPECT_TRUE(Ui.ModalForms.empty());
 }
 
 TEST_F(ResultWindowTest, ClosingHidesTheWindowUntilTheWindowMenuOrANewDemBringsItBack) {

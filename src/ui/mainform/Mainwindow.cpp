@@ -454,6 +454,19 @@ std::string TMainForm::PanelText(int panel) const {
   return panels_[panel]->text().toStdString();
 }
 
+void TMainForm::ShowStatusNote(const std::string& note) {
+  constexpr int kNoteMilliseconds = 15000;
+  if (note.empty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(QString::fromStdString(note), kNoteMilliseconds);
+  }
+}
+
+std::string TMainForm::StatusNote() const {
+  return statusBar()->currentMessage().toStdString();
+}
+
 void TMainForm::ZoomSpeedButtonClick(bool down) {
   ui_.SetScreenCursor(down ? kLoupeCursor : kArrowCursor);
   ApplyEnabling(down ? EnablingEvent::ZoomDown : EnablingEvent::ZoomUp);

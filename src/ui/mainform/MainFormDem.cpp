@@ -86,7 +86,7 @@ void TMainForm::DilInfoClick() {
 
 void TMainForm::InfoDEM1Click() {
   DEMInfoForm->ShowValues(Session, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
-  DEMInfoForm->ShowCrs(CrsLabel(Session.CrsWkt));
+  DEMInfoForm->ShowCrs(CrsLabel(WorkingCrs()));
   ui_.RunModal(*DEMInfoForm);
 }
 

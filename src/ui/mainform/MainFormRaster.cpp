@@ -139,7 +139,6 @@ std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& pa
     ContourGeoTiff map = ReadContourGeoTiff(path);
     std::optional<GridGeoreference> frame = map.Georeference;
     CommitContourGeoTiff(Session, std::move(map));
-    if (frame) frame->CrsWkt.clear();
     return frame;
   }
   RasterLoadAnswers answers;
@@ -158,7 +157,6 @@ std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& pa
   const std::string crs = frame ? frame->CrsWkt : ReadPrjFile(ReplaceExtension(path, ".prj"));
   CommitRasterImage(Session, std::move(image));
   Session.CrsWkt = crs;
-  if (frame) frame->CrsWkt.clear();
   return frame;
 }
 

@@ -43,11 +43,14 @@ const GridGeoreference& RequireFrame(const std::optional<GridGeoreference>& geor
 
 }  // namespace
 
-std::optional<GridGeoreference> TMainForm::OutputGeoreference() const {
-  if (!WorkingFrame) return std::nullopt;
-  GridGeoreference georeference = *WorkingFrame;
-  georeference.CrsWkt = Session.CrsWkt;
-  return georeference;
+const std::string& TMainForm::WorkingCrs() const {
+  return WorkingFrame ? WorkingFrame->CrsWkt : Session.CrsWkt;
+}
+
+void TMainForm::AdoptGivenCrs(const std::string& crs) {
+  if (crs.empty() || !WorkingCrs().empty()) return;
+  if (WorkingFrame) WorkingFrame->CrsWkt = crs;
+  if (Session.CrsWkt.empty()) Session.CrsWkt = crs;
 }
 
 void TMainForm::ProposeAsciiFrame() {
@@ -88,7 +91,7 @@ void TMainForm::SaveShadedImageCommand() {
     if (!choice) return;
     if (choice->filterIndex == 2) {
       SaveShadedGeoTiff(Session, WithoutEnding(choice->path, ".tif"),
-                        RequireFrame(OutputGeoreference(), "shaded image"));
+                        RequireFrame(WorkingFrame, "shaded image"));
     } else if (choice->filterIndex == 3) {
       SaveShadedPng(Session, WithoutEnding(choice->path, ".png"));
     } else {
@@ -105,13 +108,13 @@ void TMainForm::SaveDemCommand() {
                                             "Ascii [*.asc]|*.asc|GeoTIFF DEM [*.tif]|*.tif",
                                             Session.InputDirectory});
     if (!choice) return;
-    const std::optional<GridGeoreference> georeference = OutputGeoreference();
+    const std::optional<GridGeoreference>& georeference = WorkingFrame;
     if (choice->filterIndex == 1) {
       // With a frame and a CRS, a GIS opens the raw DEM through its .hdr and .prj.
       const SideFiles sideFiles = georeference
                                       ? RawGridSideFiles(*georeference, Session.DemGrid.Lines(),
                                                          Session.DemGrid.Columns(), 32, NoAltitude)
-                                      : ProjectionSideFiles(Session.CrsWkt);
+                                      : ProjectionSideFiles(WorkingCrs());
       SaveDemRaw(Session, choice->path, Zone, sideFiles);
     } else if (choice->filterIndex == 3) {
       ProgressShown progress(*this);
@@ -123,12 +126,11 @@ void TMainForm::SaveDemCommand() {
                      }));
     } else {
       // Cancel in the coordinates dialog abandons the grid: nothing is written.
-      CoordUTMForm->ShowKnownCrs(Session.CrsWkt);
+      CoordUTMForm->ShowKnownCrs(WorkingCrs());
       if (!CoordUTMForm->AskCoordinates()) return;
       const std::string crs = CoordUTMForm->ChosenCrs();
       SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame(), ProjectionSideFiles(crs));
-      // A CRS the user gave goes on with the data into every later output.
-      Session.CrsWkt = crs;
+      AdoptGivenCrs(crs);
     }
     unsaved_.DemSaved();
   });
@@ -140,7 +142,7 @@ void TMainForm::SaveContourImageCommand() {
     const auto stem = ui_.SaveFileName(
         {"SAVE CONTOUR LINES IMAGE", "Raw File [*.raw]|*.raw", Session.InputDirectory});
     if (!stem) return;
-    SaveContourImage(Session, *stem, Zone, ProjectionSideFiles(Session.CrsWkt));
+    SaveContourImage(Session, *stem, Zone, ProjectionSideFiles(WorkingCrs()));
     unsaved_.ContourSaved();
   });
 }

@@ -121,7 +121,7 @@ void TMainForm::SelectionSpeedButtonClick() {
     const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
     RequireContourCells(Session);
     Zone = selection.zone;
-    WorkingFrame = GeoreferenceOfZone(Zone, {});
+    WorkingFrame = GeoreferenceOfZone(Zone, Session.CrsWkt);
     ImageForm->WorkingExtent = ZoneExtent(Zone);
     ResultForm->ShownLines = selection.Lines;
     ResultForm->ShownColumns = selection.Columns;

@@ -444,6 +444,8 @@ void TMainForm::CloseProgress() {
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {
+  // A note covers the panels: the first read-out of the mouse brings them back.
+  if (!text.empty() && !statusBar()->currentMessage().isEmpty()) statusBar()->clearMessage();
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) {
     panels_[panel]->setText(QString::fromStdString(text));
   }

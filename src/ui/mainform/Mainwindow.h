@@ -64,8 +64,9 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // The pixel size and extent of the working image; a raster takes its pixel size from
   // the Dynamic Parameters dialog.
   ZoneParameters Zone;
-  // Where the working image lies on the map: the zone of vector data, or the frame of a
-  // georeferenced raster map; nothing for a raster without one. The CRS is the session's.
+  // Where the working image lies on the map, with the CRS of the data it was made from:
+  // the zone of vector data, or the frame of a georeferenced raster map; nothing for a
+  // raster without one. A later load of other data does not move the DEM made from it.
   std::optional<GridGeoreference> WorkingFrame;
 
   // The dialogs of the vector road.
@@ -117,8 +118,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
 
   void SetPanelText(int panel, const std::string& text) override;
   std::string PanelText(int panel) const override;
-  // A note in the status bar about the data just loaded, over the read-out panels for a
-  // while.
+  // A note in the status bar about the data just loaded, over the read-out panels until
+  // the mouse reads something out or for a while.
   void ShowStatusNote(const std::string& note);
   std::string StatusNote() const;
 
@@ -223,15 +224,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
-  // Reads the map (raw or GeoTIFF) into the session; its frame, without CRS, when it has
-  // one (the CRS goes into the session).
+  // Reads the map (raw or GeoTIFF) into the session with its CRS; its frame when it has
+  // one.
   std::optional<GridGeoreference> ReadMapAndFrame(const std::string& path);
   void LoadVectorFile(const std::string& path);
   // The UTM Coordinates dialog proposes the working image's pixel size and the lower
   // left corner of its frame.
   void ProposeAsciiFrame();
-  // The georeference of the DEM and the images saved: the working frame with the CRS.
-  std::optional<GridGeoreference> OutputGeoreference() const;
+  // The CRS of the working image and its DEM: its frame's, else the session's.
+  const std::string& WorkingCrs() const;
+  // A CRS the user gave for data that had none goes with them from now on.
+  void AdoptGivenCrs(const std::string& crs);
   void RunCornerElimination();
   void RunEbarbulation();
   void RunBreakSearch();

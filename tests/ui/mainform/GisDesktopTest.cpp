@@ -95,6 +95,11 @@ TEST_F(GisDesktopTest, GeoPackageContoursBecomeAGeoTiffDemOnTheZoneWithTheirCrs)
     testing::Press(form, "BitBtn1");
   });
   Click("SaveDEM");
+  Ui.QueueModal("TDEMInfoForm", [](QDialog& form) {
+    const std::string crs = form.findChild<QLineEdit*>("CrsEdit")->text().toStdString();
+    EXPECT_NE(crs.find("UTM zone 33N (EPSG:32633)"), std::string::npos) << crs;
+  });
+  Click("InfoDEM1");
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_TRUE(Ui.Messages.empty()) << Ui.Messages.front().text;
 
@@ -146,6 +151,9 @@ TEST_F(GisDesktopTest, TheDxfOfTheSameContoursGivesTheSameTableAndTheStatusBarSa
                                      " altitudes taken from the lines' vertices: the header "
                                      "gives no Z range.");
   EXPECT_TRUE(session.CrsWkt.empty());
+  // The note gives way to the read-outs as soon as the mouse reads something out.
+  EXPECT_NE(Panel(2, 2, 0), "");
+  EXPECT_EQ(Main().StatusNote(), "");
 }
 
 TEST_F(GisDesktopTest, TheChosenLayerIsDrawnAndFeaturesWithoutElevationAreCounted) {
@@ -336,6 +344,23 @@ TEST_F(GisDesktopTest, BadGisInputIsRefusedWithAnErrorAndChangesNothing) {
     EXPECT_EQ(now.CrsWkt, before.CrsWkt) << bad.name;
     EXPECT_EQ(testing::ListFolder(outputs.Path()), "") << bad.name;
   }
+
+  // A code that is known goes with the DEM from then on, also after other data arrive
+  // (GeoJSON lines in WGS 84 here).
+  Ui.QueueFile("Save DEM", outputs.File("dem"), 2);
+  Ui.QueueModal("TCoordUTMForm", [](QDialog& form) {
+    testing::TypeInto(form, "CrsEdit", "EPSG:2193");
+    testing::Press(form, "BitBtn1");
+  });
+  Click("SaveDEM");
+  LoadSource(folder.File("named.geojson"), accept(nullptr));
+  SaveDem(outputs.File("dem"), 3);
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_EQ(Ui.Messages.size(), 1u);  // the last ERROR only
+  const std::string nztm = ParseCrs("EPSG:2193");
+  EXPECT_EQ(ReadFileBytes(outputs.File("dem.prj")), EsriWkt(nztm));
+  EXPECT_TRUE(SameCrs(testing::ReadGdalRaster(outputs.File("dem.tif")).crsWkt, nztm));
+  EXPECT_FALSE(SameCrs(Main().Session.CrsWkt, nztm));
 }
 
 }  // namespace

@@ -100,6 +100,12 @@ TEST_F(GisDesktopTest, GeoPackageContoursBecomeAGeoTiffDemOnTheZoneWithTheirCrs)
     EXPECT_NE(crs.find("UTM zone 33N (EPSG:32633)"), std::string::npos) << crs;
   });
   Click("InfoDEM1");
+  // The shaded picture too: a GeoTIFF on the same cells (a name typed with its ending
+  // keeps it once), and a plain PNG.
+  Ui.QueueFile("Save Shadowed DEM", folder.File("shade.tif"), 2);
+  Click("SaveShadowSpeedButton");
+  Ui.QueueFile("Save Shadowed DEM", folder.File("shade"), 3);
+  Click("SaveImage");
   ASSERT_TRUE(Ui.AllAnswersUsed());
   ASSERT_TRUE(Ui.Messages.empty()) << Ui.Messages.front().text;
 
@@ -123,6 +129,33 @@ TEST_F(GisDesktopTest, GeoPackageContoursBecomeAGeoTiffDemOnTheZoneWithTheirCrs)
     ExpectSameFrame(testing::ReadGdalRaster(folder.File(name)), transform, utm33, name);
   }
   EXPECT_EQ(ReadFileBytes(folder.File("dem.prj")), EsriWkt(utm33));
+  const testing::GdalRaster shade = testing::ReadGdalRaster(folder.File("shade.tif"));
+  ExpectSameFrame(shade, transform, utm33, "shade.tif");
+  EXPECT_EQ(shade.values, std::vector<double>(session.ShadedImage.Cells().begin(),
+                                              session.ShadedImage.Cells().end()));
+  const testing::GdalRaster png = testing::ReadGdalRaster(folder.File("shade.png"));
+  EXPECT_EQ(png.driver, "PNG");
+  EXPECT_EQ(png.values, shade.values);
+}
+
+TEST_F(GisDesktopTest, ARasterWithoutFrameGivesNoGeoTiffButAPng) {
+  QueueExampleLoad();
+  Click("Raster");
+  QueueScale(1, 5);
+  Click("DilatSpeedButton");
+  SaveDem(folder.File("dem"), 3);
+  Ui.QueueFile("Save Shadowed DEM", folder.File("shade"), 2);
+  Click("SaveImage");
+  ASSERT_EQ(Ui.Messages.size(), 2u);
+  for (const auto& message : Ui.Messages) {
+    EXPECT_EQ(message.caption, "ERROR");
+    EXPECT_NE(message.text.find("has no map frame for a GeoTIFF"), std::string::npos);
+  }
+  EXPECT_EQ(testing::ListFolder(folder.Path()), "");
+  Ui.QueueFile("Save Shadowed DEM", folder.File("shade.PNG"), 3);
+  Click("SaveImage");
+  EXPECT_EQ(testing::ListFolder(folder.Path()), "shade.png");
+  EXPECT_TRUE(Ui.AllAnswersUsed());
 }
 
 TEST_F(GisDesktopTest, TheDxfOfTheSameContoursGivesTheSameTableAndTheStatusBarSaysWhence) {

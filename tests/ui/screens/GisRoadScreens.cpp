@@ -81,13 +81,13 @@ int main(int argc, char** argv) {
   }
   main.Action("Vectorial")->trigger();
   shot("preview.png");  // the note of the load in the status bar
-  PointAtMiddle(*main.ImageForm);
-  shot("preview_readout.png");
   std::printf("status: %s\ntable:", main.StatusNote().c_str());
   for (int code = 1; code <= main.Session.AltitudeCount; ++code) {
     std::printf(" %d", main.Session.AltitudeTable[code]);
   }
   std::printf("\n");
+  PointAtMiddle(*main.ImageForm);
+  shot("preview_readout.png");
 
   ui.QueueModal("TSelectionForm", [&](QDialog& form) {
     form.findChild<QLineEdit*>("PixEdit")->setText(pixel);

@@ -112,8 +112,10 @@ int main(int argc, char** argv) {
     ui.QueueFile("Save DEM", stem, 1);
     main.Action("SaveDEMSpeedButton")->trigger();
     ui.QueueFile("Save DEM", stem, 2);
-    ui.QueueModal("TCoordUTMForm", [](QDialog& form) {
+    ui.QueueModal("TCoordUTMForm", [&](QDialog& form) {
       Click<QRadioButton>(form, "RadioButton3");
+      form.adjustSize();
+      shot("coordinates_dialog.png");
       Click<QPushButton>(form, "BitBtn1");
     });
     main.Action("SaveDEMSpeedButton")->trigger();

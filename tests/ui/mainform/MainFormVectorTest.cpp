@@ -166,6 +166,25 @@ TEST_F(VectorCommandTest, CancelledOrRefusedFilesLeaveTheSessionAndTheButtonsAsT
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
 }
 
+TEST_F(VectorCommandTest, CancelInTheProgressWindowKeepsTheSceneLoadedBefore) {
+  LoadVector(ExamplePath("volcano.dxf"));
+  const Grid<std::uint8_t> preview = Main().Session.VectorImage;
+  const Names buttons = EnabledButtons();
+  const QSize picture = Main().ImageForm->ScreenBitmap.size();
+  const std::string other = Write("other.dxf", testing::ReadFileBytes(ExamplePath("volcano.dxf")));
+  Ui.CancelProgressAt(0.3);
+  LoadVector(other);
+  ASSERT_FALSE(Ui.ProgressShown.empty());
+  EXPECT_LT(Ui.ProgressShown.back(), 0.5);
+  EXPECT_TRUE(Ui.Messages.empty());
+  EXPECT_EQ(Main().ActiveProgress(), nullptr);
+  EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+  EXPECT_EQ(Main().Session.InputFileName, ExamplePath("volcano.dxf"));
+  EXPECT_TRUE(Main().Session.VectorImage == preview);
+  EXPECT_EQ(Main().ImageForm->ScreenBitmap.size(), picture);
+  EXPECT_EQ(EnabledButtons(), buttons);
+}
+
 TEST_F(VectorCommandTest, ThirdPartyPolylinesAndLightweightPolylinesGiveTheSameSceneAndZone) {
   testing::SampleDxf sample = testing::SampleFrame(500000, 2100000, 503000, 2102000, 100, 300);
   sample.lines.push_back({100, {{500100, 2100100}, {502900, 2101900}}});

@@ -120,10 +120,7 @@ void TMainForm::SaveDemCommand() {
       ProgressShown progress(*this);
       SaveDemGeoTiff(Session, WithoutEnding(choice->path, ".tif"),
                      RequireFrame(georeference, "DEM"), DynamicForm->ScaleOutFactor(),
-                     Progress([&progress](double done) {
-                       progress.Step(done);
-                       return true;
-                     }));
+                     progress.Tracker());
     } else {
       // Cancel in the coordinates dialog abandons the grid: nothing is written.
       CoordUTMForm->ShowKnownCrs(WorkingCrs());

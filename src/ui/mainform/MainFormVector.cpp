@@ -85,10 +85,7 @@ void TMainForm::LoadVectorFile(const std::string& path) {
   VectorSourceLoad load;
   {
     ProgressShown progress(*this);
-    load = LoadVectorSource(Session, path, choice, Progress([&progress](double done) {
-                              progress.Step(done);
-                              return true;
-                            }));
+    load = LoadVectorSource(Session, path, choice, progress.Tracker());
   }
   const VectorSceneFrame& frame = load.Frame;
   ShowScenePreview(*this);

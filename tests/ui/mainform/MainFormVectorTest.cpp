@@ -86,7 +86,10 @@ TEST_F(VectorCommandTest, VectorialShowsTheExampleSceneInGrayWithItsFrame) {
   ASSERT_TRUE(Ui.AllAnswersUsed());
   EXPECT_TRUE(Ui.Messages.empty());
   ASSERT_EQ(Ui.FileRequests.size(), 1u);
-  EXPECT_EQ(Ui.FileRequests[0].filter, "Vectorial Files [*.dxf]|*.dxf");
+  EXPECT_EQ(Ui.FileRequests[0].filter,
+            "All vector files|*.dxf;*.shp;*.gpkg;*.geojson;*.json;*.gml;*.kml;*.kmz;*.fgb|DXF|"
+            "*.dxf|Shapefile|*.shp|GeoPackage|*.gpkg|GeoJSON|*.geojson;*.json|GML|*.gml|KML|"
+            "*.kml;*.kmz|FlatGeobuf|*.fgb");
   EXPECT_EQ(Ui.FileRequests[0].initialFolder, std::string(ZELMARO_EXAMPLES_DIR));
   EXPECT_EQ(Main().ResultForm->TimesSentBack(), 1);
   EXPECT_EQ(Ui.CursorHistory, (std::vector<int>{kArrowCursor, kHourglassCursor, kArrowCursor}));

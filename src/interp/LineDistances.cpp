@@ -1,5 +1,7 @@
 #include "interp/LineDistances.h"
 
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -117,52 +119,44 @@ void PixelTree::Search(std::size_t first, std::size_t last, int depth, int line,
   }
 }
 
-void GridDistanceTransform::Compute(const std::vector<std::uint8_t>& isPixel) {
-  const std::size_t cellCount = static_cast<std::size_t>(lines_) * columns_;
-  // The nearest marked line of every column, from above, then corrected from below.
-  nearestLine_.resize(cellCount);
-  for (int line = 0; line < lines_; ++line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      nearestLine_[offset + column] = isPixel[offset + column] ? line
-                                      : line > 0 ? nearestLine_[offset - columns_ + column]
-                                                 : -1;
-    }
-  }
-  std::vector<std::int32_t>& below = vertical_;
-  below.assign(columns_, -1);
-  for (int line = lines_ - 1; line >= 0; --line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      if (isPixel[offset + column]) {
-        below[column] = line;
-        continue;
-      }
-      const std::int32_t above = nearestLine_[offset + column];
-      if (below[column] >= 0 && (above < 0 || below[column] - line < line - above)) {
-        nearestLine_[offset + column] = below[column];
+void NearestMarkedLines(const ByteGrid& lineOf, const std::array<bool, 256>& marked,
+                        Grid<std::uint16_t>& nearestLine) {
+  constexpr int kBlock = 64;
+  const int lines = lineOf.Lines();
+  const int columns = lineOf.Columns();
+  const int blocks = (columns + kBlock - 1) / kBlock;
+  // Blocks of columns, each scanned down and then up line after line, so that memory is
+  // read along the lines.
+  tbb::parallel_for(0, blocks, [&](int block) {
+    const int first = block * kBlock;
+    const int width = std::min(kBlock, columns - first);
+    std::array<std::uint16_t, kBlock> nearest;
+    nearest.fill(kNoNearestLine);
+    for (int line = 0; line < lines; ++line) {
+      const std::uint8_t* t = lineOf[line] + first;
+      std::uint16_t* out = nearestLine[line] + first;
+      for (int k = 0; k < width; ++k) {
+        if (marked[t[k]]) nearest[k] = static_cast<std::uint16_t>(line);
+        out[k] = nearest[k];
       }
     }
-  }
-  squared_.resize(cellCount);
-  nearest_.resize(cellCount);
-  nearestColumn_.resize(columns_);
-  std::vector<std::int32_t> rowDistance(columns_);
-  const std::int32_t none = std::numeric_limits<std::int32_t>::max();
-  for (int line = 0; line < lines_; ++line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      const std::int32_t nearestLine = nearestLine_[offset + column];
-      rowDistance[column] = nearestLine < 0 ? none : std::abs(line - nearestLine);
+    nearest.fill(kNoNearestLine);
+    for (int line = lines - 1; line >= 0; --line) {
+      const std::uint8_t* t = lineOf[line] + first;
+      std::uint16_t* out = nearestLine[line] + first;
+      for (int k = 0; k < width; ++k) {
+        if (marked[t[k]]) {
+          nearest[k] = static_cast<std::uint16_t>(line);
+          continue;
+        }
+        const int below = nearest[k];
+        const int above = out[k];
+        if (below != kNoNearestLine && (above == kNoNearestLine || below - line < line - above)) {
+          out[k] = static_cast<std::uint16_t>(below);
+        }
+      }
     }
-    envelope_.Run(rowDistance.data(), columns_, none, &squared_[offset], nearestColumn_.data());
-    if (squared_[offset] < 0) continue;
-    for (int column = 0; column < columns_; ++column) {
-      const int pixelColumn = nearestColumn_[column];
-      nearest_[offset + column] = static_cast<std::uint32_t>(
-          static_cast<std::size_t>(nearestLine_[offset + pixelColumn]) * columns_ + pixelColumn);
-    }
-  }
+  });
 }
 
 }  // namespace zelmaro

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "core/Grid.h"
 
 namespace zelmaro {
 
@@ -43,27 +46,12 @@ class PixelTree {
   std::vector<Point> points_;
 };
 
-// The exact squared distance from every cell of a grid to the nearest marked pixel,
-// with one such pixel, in time linear in the number of cells.
-class GridDistanceTransform {
- public:
-  GridDistanceTransform(int lines, int columns) : lines_(lines), columns_(columns) {}
-
-  // isPixel holds one flag per cell. Afterwards Squared()[cell] is the squared distance
-  // (-1 when no pixel is marked) and Nearest()[cell] the index of a nearest pixel.
-  void Compute(const std::vector<std::uint8_t>& isPixel);
-  const std::vector<std::int64_t>& Squared() const { return squared_; }
-  const std::vector<std::uint32_t>& Nearest() const { return nearest_; }
-
- private:
-  int lines_;
-  int columns_;
-  std::vector<std::int32_t> nearestLine_;
-  std::vector<std::int32_t> vertical_;
-  std::vector<int> nearestColumn_;
-  std::vector<std::int64_t> squared_;
-  std::vector<std::uint32_t> nearest_;
-  LineEnvelope envelope_;
-};
+// For every cell of a grid, the line of the nearest marked cell of its column (the upper
+// one of two at the same distance), or kNoNearestLine when its column has none; marked
+// cells are those whose line number t (lineOf, 255 for none) has marked[t] set. Columns
+// are independent and run on all threads. Needs fewer than 65535 lines.
+inline constexpr std::uint16_t kNoNearestLine = 0xFFFF;
+void NearestMarkedLines(const ByteGrid& lineOf, const std::array<bool, 256>& marked,
+                        Grid<std::uint16_t>& nearestLine);
 
 }  // namespace zelmaro

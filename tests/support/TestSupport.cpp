@@ -3,6 +3,9 @@
 #include "raster/RasterFiles.h"
 
 #include <sys/wait.h>
+#include <tbb/global_control.h>
+#include <tbb/task_arena.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -95,6 +98,14 @@ ByteGrid CodesFromText(const std::initializer_list<const char*>& rows) {
     ++line;
   }
   return grid;
+}
+
+void ForEachThreadCount(const std::function<void(int threads)>& run) {
+  for (const int threads : {1, 2, 7}) {
+    const tbb::global_control limit(tbb::global_control::max_allowed_parallelism, threads);
+    tbb::task_arena arena(threads);
+    arena.execute([&] { run(threads); });
+  }
 }
 
 }  // namespace zelmaro::testing

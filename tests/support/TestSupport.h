@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/Grid.h"
@@ -38,6 +39,10 @@ SessionState LoadVolcanoSession();
 // standard output and error.
 int RunCli(const std::string& arguments, std::string* output = nullptr,
            std::string* errors = nullptr);
+
+// Runs run(threads) with 1, 2 and 7 threads in turn (7 more than this machine has), so
+// that a result can be shown not to depend on how the work is shared.
+void ForEachThreadCount(const std::function<void(int threads)>& run);
 
 // A grid from rows of text: digits and letters are codes ('.' is 255).
 ByteGrid CodesFromText(const std::initializer_list<const char*>& rows);

@@ -10,8 +10,10 @@ namespace zelmaro {
 // The dilation steps of one DEM, run one after the other, each on what the last one
 // left. A step grows the zones of the cells with an altitude into the empty cells and
 // writes the limits between zones of different altitude, exactly as the growth passes
-// over the whole grid do; here each step costs a few scans of the parts of the grid
-// that still hold empty cells, spread over the threads, whatever the width of the gaps.
+// over the whole grid do. Here a step costs a few scans of the parts of the grid that
+// hold empty cells, spread over the threads, whatever the width of the gaps; and once
+// the steps fill only a few cells each, as the last ones of a large map do, a step
+// costs only the cells its new altitudes are nearer to.
 class DilationSteps {
  public:
   explicit DilationSteps(IntGrid& demGrid);
@@ -22,8 +24,6 @@ class DilationSteps {
   // One step; returns the number of cells it filled. `fraction` is what `progress` is
   // told while the step runs.
   int Step(PacedProgress& progress, double fraction);
-  // How much of the grid is still to be worked on, from 1 at the start down to 0.
-  double RemainingShare() const;
 
   class Engine;
 

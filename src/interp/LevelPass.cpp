@@ -256,19 +256,50 @@ class LevelPasses {
       if ((state_.Data()[cell] & Waiting(kUpper)) != 0) needed[k] = true;
     }
     const std::vector<PixelTree> trees = BuildTrees(needed);
+    // The queries of each line, in scan order, in pieces: each starts its search from
+    // the nearest pixel of the cell before it, which is seldom far from its own.
+    struct Query {
+      std::uint32_t index;  // into `waiting`
+      std::uint8_t side;
+    };
+    std::vector<std::vector<Query>> byLine(levelCount_ + 1);
+    for (std::uint32_t index = 0; index < waiting.size(); ++index) {
+      const std::uint8_t state = state_.Data()[waiting[index]];
+      const int k = labels_.Data()[waiting[index]];
+      if ((state & Waiting(kLower)) != 0) byLine[k - 1].push_back({index, kLower});
+      if ((state & Waiting(kUpper)) != 0) byLine[k].push_back({index, kUpper});
+    }
+    std::vector<std::uint32_t> lowerSquared(waiting.size());
+    std::vector<std::uint32_t> upperSquared(waiting.size());
+    constexpr std::size_t kPiece = 256;
+    for (int t = 0; t <= levelCount_; ++t) {
+      const std::vector<Query>& queries = byLine[t];
+      const std::size_t pieces = (queries.size() + kPiece - 1) / kPiece;
+      tbb::parallel_for(std::size_t{0}, pieces, [&](std::size_t piece) {
+        PixelTree::Point near = trees[t].Root();
+        const std::size_t last = std::min(queries.size(), (piece + 1) * kPiece);
+        for (std::size_t q = piece * kPiece; q < last; ++q) {
+          const std::uint32_t cell = waiting[queries[q].index];
+          const int line = static_cast<int>(cell / columns_);
+          const int column = static_cast<int>(cell % columns_);
+          near = trees[t].Nearest(line, column, near);
+          const std::int64_t dl = line - near.line;
+          const std::int64_t dc = column - near.column;
+          (queries[q].side == kLower ? lowerSquared : upperSquared)[queries[q].index] =
+              static_cast<std::uint32_t>(dl * dl + dc * dc);
+        }
+      });
+    }
     tbb::parallel_for(tbb::blocked_range<std::size_t>(0, waiting.size()),
                       [&](const tbb::blocked_range<std::size_t>& range) {
                         for (std::size_t index = range.begin(); index < range.end(); ++index) {
                           const std::uint32_t cell = waiting[index];
-                          const int k = labels_.Data()[cell];
-                          const int line = static_cast<int>(cell / columns_);
-                          const int column = static_cast<int>(cell % columns_);
-                          for (const int side : {kLower, kUpper}) {
-                            if ((state_.Data()[cell] & Waiting(side)) == 0) continue;
-                            const std::int64_t squared =
-                                trees[side == kLower ? k - 1 : k].NearestSquared(
-                                    line, column, std::numeric_limits<std::int64_t>::max());
-                            Settle(cell, side, static_cast<std::uint32_t>(squared));
+                          const std::uint8_t state = state_.Data()[cell];
+                          if ((state & Waiting(kLower)) != 0) {
+                            Settle(cell, kLower, lowerSquared[index]);
+                          }
+                          if ((state & Waiting(kUpper)) != 0) {
+                            Settle(cell, kUpper, upperSquared[index]);
                           }
                         }
                       });

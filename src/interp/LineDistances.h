@@ -30,20 +30,33 @@ class PixelTree {
  public:
   // Pixels are cell indices line x columns + column.
   void Build(const std::uint32_t* pixels, std::size_t pixelCount, int columns);
-  // The smallest squared distance from (line, column) to a pixel of the tree, or `bound`
-  // when no pixel is nearer than that; -1 when the tree is empty.
-  std::int64_t NearestSquared(int line, int column, std::int64_t bound) const;
-
- private:
   struct Point {
     int line;
     int column;
   };
+  // The smallest squared distance from (line, column) to a pixel of the tree, or `bound`
+  // when no pixel is nearer than that; -1 when the tree is empty.
+  std::int64_t NearestSquared(int line, int column, std::int64_t bound) const;
+  // A nearest pixel to (line, column), searched from `near`, a pixel of the tree (a
+  // nearest pixel of a cell close by makes the search short). The tree must not be empty.
+  Point Nearest(int line, int column, Point near) const;
+  // A pixel of the tree, to start searches from.
+  Point Root() const { return points_[points_.size() / 2]; }
+
+ private:
+  // The box around the pixels of a part of the tree, kept at the index of its split.
+  struct Box {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+  };
   void Split(std::size_t first, std::size_t last, int depth);
   void Search(std::size_t first, std::size_t last, int depth, int line, int column,
-              std::int64_t& best) const;
+              std::int64_t& best, Point& nearest) const;
 
   std::vector<Point> points_;
+  std::vector<Box> boxes_;
 };
 
 // For every cell of a grid, the line of the nearest marked cell of its column (the upper

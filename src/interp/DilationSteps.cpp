@@ -128,7 +128,9 @@ class Zones final : public DilationSteps::Engine {
 
   int Step(PacedProgress& progress, double fraction) override {
     if (!active_) return 0;
-    if (fillsKnown_) {
+    // The cells a fill may change lie about as far from it as it lay from its nearest
+    // cells: fills made far out, in the first steps, change nearly everything.
+    if (fillsKnown_ && fillsReach_ <= dem_.CellCount() / kFewCellsShare) {
       if (const std::optional<int> count = StepFromFills()) return Finish(*count);
       FlagEmptyBlocks(false);
       previous_ = pending_;
@@ -291,6 +293,7 @@ class Zones final : public DilationSteps::Engine {
   int ExtractLimits(PacedProgress& progress, double fraction) {
     struct Found {
       long long fills = 0;
+      std::size_t reach = 0;
       Cells cells;
     };
     const std::size_t mostKept = dem_.CellCount() / kFewFillsShare;
@@ -298,6 +301,7 @@ class Zones final : public DilationSteps::Engine {
     long long total = 0;
     fills_.clear();
     fillsKnown_ = true;
+    fillsReach_ = 0;
     ForEachBatch(lines_, kLimitBatches, progress, fraction, fraction, [&](int first, int last) {
       Found found = tbb::parallel_reduce(
           tbb::blocked_range<int>(first, last), Found{},
@@ -314,7 +318,10 @@ class Zones final : public DilationSteps::Engine {
                     if (values[column] != NoAltitude) continue;
                     if (!Limit(values[column], key + column)) {
                       stillEmpty = true;
-                    } else if (++found.fills <= static_cast<long long>(mostKept)) {
+                      continue;
+                    }
+                    found.reach += Reach(key[column]);
+                    if (++found.fills <= static_cast<long long>(mostKept)) {
                       found.cells.push_back(Framed(line, column));
                     }
                   }
@@ -326,10 +333,12 @@ class Zones final : public DilationSteps::Engine {
           },
           [](Found a, const Found& b) {
             a.fills += b.fills;
+            a.reach += b.reach;
             a.cells.insert(a.cells.end(), b.cells.begin(), b.cells.end());
             return a;
           });
       total += found.fills;
+      fillsReach_ += found.reach;
       if (fillsKnown_ && fills_.size() + found.cells.size() <= mostKept &&
           found.fills == static_cast<long long>(found.cells.size())) {
         fills_.insert(fills_.end(), found.cells.begin(), found.cells.end());
@@ -373,6 +382,7 @@ class Zones final : public DilationSteps::Engine {
     ComputeAgain(sources);
     // The limits, in the cells computed again and beside them.
     fills_.clear();
+    fillsReach_ = 0;
     for (const std::uint32_t cell : region_) {
       LimitAt(cell);
       for (const std::ptrdiff_t offset : cross_) {
@@ -389,7 +399,15 @@ class Zones final : public DilationSteps::Engine {
     if (Frame(cell)) return;
     std::int32_t& value = DemAt(cell);
     if (value != NoAltitude) return;
-    if (Limit(value, &keys_.Data()[cell])) fills_.push_back(cell);
+    if (!Limit(value, &keys_.Data()[cell])) return;
+    fills_.push_back(cell);
+    fillsReach_ += Reach(keys_.Data()[cell]);
+  }
+
+  // About how many cells a fill at this key may change: a band across it as wide as
+  // twice its distance.
+  static std::size_t Reach(Key key) {
+    return 2 * static_cast<std::size_t>(Coding::Distance(key)) + 1;
   }
 
   // The empty cells the new sources are at least as near to as their old nearest cells,
@@ -471,6 +489,7 @@ class Zones final : public DilationSteps::Engine {
   // The cells the last step filled, when they were few.
   Cells fills_;
   bool fillsKnown_ = false;
+  std::size_t fillsReach_ = 0;
   // The cells a step from the fills computes again, marked, and their keys by distance.
   std::vector<std::uint64_t> marks_;
   Cells region_;

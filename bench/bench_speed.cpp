@@ -65,20 +65,21 @@ IntGrid ReadDilationDem(const Map& map) {
 }
 
 void PrintHeader() {
-  std::printf("%-15s %-16s %8s %8s %9s %7s %9s | %8s %8s\n", "map", "step", "wall s", "cpu s",
-              "peak MiB", "B/cell", "cpu ns/c", "1 thr s", "speed-up");
+  std::printf("%-15s %-15s %8s %8s %9s %9s %9s %7s | %8s %8s\n", "map", "step", "wall s", "cpu s",
+              "wall ns/c", "cpu ns/c", "peak MiB", "B/cell", "1 thr s", "speed-up");
 }
 
 void PrintRow(const Map& map, const char* step, const StageCost& all, const StageCost* one) {
   char name[32];
   std::snprintf(name, sizeof name, "%5d^2 %3d lv", map.side, map.levels);
   if (!all.finished) {
-    std::printf("%-15s %-16s FAILED: %s\n", name, step, all.failure.c_str());
+    std::printf("%-15s %-15s FAILED: %s\n", name, step, all.failure.c_str());
     return;
   }
-  std::printf("%-15s %-16s %8.3f %8.3f %9.1f %7.1f %9.1f", name, step, all.wallSeconds,
-              all.processorSeconds, all.peakBytes / (1024.0 * 1024.0), all.peakBytes / map.Cells(),
-              all.processorSeconds / map.Cells() * 1e9);
+  std::printf("%-15s %-15s %8.3f %8.3f %9.1f %9.1f %9.1f %7.1f", name, step, all.wallSeconds,
+              all.processorSeconds, all.wallSeconds / map.Cells() * 1e9,
+              all.processorSeconds / map.Cells() * 1e9, all.peakBytes / (1024.0 * 1024.0),
+              all.peakBytes / map.Cells());
   if (one != nullptr && one->finished) {
     std::printf(" | %8.3f %8.2f\n", one->wallSeconds, one->wallSeconds / all.wallSeconds);
   } else {

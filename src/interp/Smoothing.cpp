@@ -116,14 +116,15 @@ class SmoothedLines {
       const int q = WindowFirst(line, n_, dem_.Lines());
       while (computedTo < q + n_) ComputeRowSums(++computedTo);
       const float* weights = Weights(line - q);
-      std::fill(lineSums_.begin(), lineSums_.end(), 0.0);
+      double* __restrict__ lineSums = lineSums_.data();
+      std::fill(lineSums, lineSums + width_, 0.0);
       for (int r = 0; r <= n_; ++r) {
         const float weight = weights[r];
-        const float* sums = rowSums_[(q + r) % (n_ + 1)];
-        for (int j = 0; j < width_; ++j) lineSums_[j] += weight * sums[j];
+        const float* __restrict__ sums = rowSums_[(q + r) % (n_ + 1)];
+        for (int j = 0; j < width_; ++j) lineSums[j] += weight * sums[j];
       }
-      std::int32_t* out = result[line] + firstColumn_;
-      for (int j = 0; j < width_; ++j) out[j] = static_cast<std::int32_t>(lineSums_[j]);
+      std::int32_t* __restrict__ out = result[line] + firstColumn_;
+      for (int j = 0; j < width_; ++j) out[j] = static_cast<std::int32_t>(lineSums[j]);
     }
   }
 
@@ -140,12 +141,12 @@ class SmoothedLines {
     std::fill(sums, sums + width_, 0.0f);
     const float* plain = Weights(n_ / 2);
     if (plainFirst_ < plainLast_) {
-      const std::int32_t* window = cells + (firstColumn_ + plainFirst_ - n_ / 2);
-      float* plainSums = sums + plainFirst_;
+      float* __restrict__ plainSums = sums + plainFirst_;
       const int count = plainLast_ - plainFirst_;
       for (int k = 0; k <= n_; ++k) {
         const float weight = plain[k];
-        for (int j = 0; j < count; ++j) plainSums[j] += static_cast<float>(window[j + k]) * weight;
+        const std::int32_t* __restrict__ window = cells + (firstColumn_ + plainFirst_ - n_ / 2 + k);
+        for (int j = 0; j < count; ++j) plainSums[j] += static_cast<float>(window[j]) * weight;
       }
     }
     const auto slid = [&](int j) {
@@ -177,16 +178,33 @@ constexpr int kBatches = 32;
 IntGrid BezierSmoothedGrid(const IntGrid& demGrid, int n, int firstLine, int lastLine,
                            int firstColumn, int lastColumn, const Progress& progress) {
   CheckWindowFits(demGrid, n);
-  IntGrid result = demGrid;
-  if (firstLine > lastLine || firstColumn > lastColumn) return result;
+  if (firstLine > lastLine || firstColumn > lastColumn) return demGrid;
+  IntGrid result(demGrid.Lines(), demGrid.Columns());
+  const int columns = demGrid.Columns();
+  // The cells outside the smoothed part keep their values, line by line beside it.
+  const auto keepBorders = [&](int first, int last) {
+    for (int line = first; line < last; ++line) {
+      const std::int32_t* in = demGrid[line];
+      std::int32_t* out = result[line];
+      if (line < firstLine || line > lastLine) {
+        std::copy(in, in + columns, out);
+        continue;
+      }
+      std::copy(in, in + firstColumn, out);
+      std::copy(in + lastColumn + 1, in + columns, out + lastColumn + 1);
+    }
+  };
   PacedProgress paced(progress);
   // Chunks of several lines, so that each builds its ring of row sums only once.
-  const int grain = std::max(4, (lastLine - firstLine + 1) / 256);
-  ForEachBatch(lastLine - firstLine + 1, kBatches, paced, 0.0, 1.0, [&](int first, int last) {
-    tbb::parallel_for(tbb::blocked_range<int>(firstLine + first, firstLine + last, grain),
+  const int grain = std::max(4, demGrid.Lines() / 256);
+  ForEachBatch(demGrid.Lines(), kBatches, paced, 0.0, 1.0, [&](int first, int last) {
+    tbb::parallel_for(tbb::blocked_range<int>(first, last, grain),
                       [&](const tbb::blocked_range<int>& lines) {
-                        SmoothedLines(demGrid, n, firstColumn, lastColumn)
-                            .Run(lines.begin(), lines.end() - 1, result);
+                        keepBorders(lines.begin(), lines.end());
+                        const int from = std::max(lines.begin(), firstLine);
+                        const int to = std::min(lines.end() - 1, lastLine);
+                        if (from > to) return;
+                        SmoothedLines(demGrid, n, firstColumn, lastColumn).Run(from, to, result);
                       });
   });
   paced.ReportNow(1.0);

@@ -128,6 +128,7 @@ class Zones final : public DilationSteps::Engine {
 
   int Step(PacedProgress& progress, double fraction) override {
     if (!active_) return 0;
+    progress.Report(fraction);
     // The cells a fill may change lie about as far from it as it lay from its nearest
     // cells: fills made far out, in the first steps, change nearly everything.
     if (fillsKnown_ && fillsReach_ <= dem_.CellCount() / kFewCellsShare) {

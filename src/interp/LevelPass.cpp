@@ -76,7 +76,7 @@ class LevelPasses {
       MeasureFamily(family, nearestLine, paced, from, from + 0.25);
     }
     nearestLine = Grid<std::uint16_t>();
-    MeasureWaitingCells();
+    MeasureWaitingCells(paced);
     paced.ReportNow(0.9);
     GiveLinesTheirAltitude();
     paced.ReportNow(1.0);
@@ -231,7 +231,7 @@ class LevelPasses {
 
   // The cells whose nearest family pixel lay on another line, each measured alone
   // against the pixels of its own line.
-  void MeasureWaitingCells() {
+  void MeasureWaitingCells(PacedProgress& progress) {
     using Cells = std::vector<std::uint32_t>;
     constexpr std::uint8_t kWaiting = Waiting(kLower) | Waiting(kUpper);
     const Cells waiting = tbb::parallel_reduce(
@@ -289,6 +289,7 @@ class LevelPasses {
               static_cast<std::uint32_t>(dl * dl + dc * dc);
         }
       });
+      progress.Report(0.8 + 0.1 * t / levelCount_);
     }
     tbb::parallel_for(tbb::blocked_range<std::size_t>(0, waiting.size()),
                       [&](const tbb::blocked_range<std::size_t>& range) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <utility>
 
 #include "interp/Dilation.h"
 #include "reference/LiteralDilation.h"
@@ -47,6 +48,30 @@ TEST(DilateUntilStable, FillsAsTheLiteralStepsOverTheWholeGridDoWithAnyThreadCou
   IntGrid empty(3, 4, NoAltitude);
   EXPECT_EQ(DilationStep(empty), 0);
   EXPECT_EQ(empty, IntGrid(3, 4, NoAltitude));
+}
+
+TEST(DilateUntilStable, ThinGridsOfOneOrTwoLinesOrColumnsFillAsTheLiteralSteps) {
+  // The wavefront's tiles and the blocks of empty cells at their smallest and longest.
+  std::mt19937 random(41);
+  std::uniform_int_distribution<int> percent(0, 99);
+  std::uniform_int_distribution<int> altitude(-300, 300);
+  for (const auto& [lines, columns] : {std::pair{1, 700}, std::pair{700, 1}, std::pair{2, 333},
+                                       std::pair{333, 2}, std::pair{3, 130}, std::pair{1, 1}}) {
+    IntGrid start(lines, columns, NoAltitude);
+    for (std::int32_t& cell : start.Cells()) {
+      if (percent(random) < 4) cell = altitude(random);
+    }
+    SessionState literal;
+    literal.DemGrid = start;
+    do {
+      reference::LiteralDilationStep(literal);
+    } while (literal.DilationPassChanges > 0);
+    testing::ForEachThreadCount([&](int threads) {
+      IntGrid fast = start;
+      DilateUntilStable(fast);
+      ASSERT_EQ(fast, literal.DemGrid) << lines << " x " << columns << ", " << threads;
+    });
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "CliCommand.h"
 #include "GeoOutputs.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/Units.h"
 #include "gis/Crs.h"
@@ -62,13 +63,15 @@ int RunDilation(const CliArguments& arguments) {
   const GeoOutputs geo =
       ResolveGeoOutputs(options.geo, session, mapGeoreference, arguments.Text("raw"), options.zone);
   SeedDemGrid(session, options.scaleIn, options.scaleOut);
-  DilationInterpolation(session);
-  SaveDemRaw(session, options.out, options.zone, geo.rawDemSideFiles);
+  DilationInterpolation(session, TerminalProgress("Dilation"));
+  SaveDemRaw(session, options.out, options.zone, geo.rawDemSideFiles,
+             TerminalProgress("Writing " + options.out + "_m4.raw"));
   std::printf("DEM written to %s_m4.raw (%d lines x %d columns), described in %s_m4.txt\n",
               options.out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(),
               options.out.c_str());
   if (options.ascii) {
-    SaveDemAscii(session, *options.ascii, options.frame, geo.asciiSideFiles);
+    SaveDemAscii(session, *options.ascii, options.frame, geo.asciiSideFiles,
+                 TerminalProgress("Writing " + *options.ascii + ".asc"));
     std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
   }
   if (WriteTifOutput(options.geo, geo, session, options.scaleOut)) {
@@ -76,7 +79,8 @@ int RunDilation(const CliArguments& arguments) {
                 CrsLabel(geo.crs).c_str());
   }
   if (options.shade) {
-    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
+    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut,
+                                   TerminalProgress("Shading"));
     SaveShadedImage(session, *options.shade, options.zone);
     std::printf("Shaded image written to %s.raw, described in %s.txt\n", options.shade->c_str(),
                 options.shade->c_str());

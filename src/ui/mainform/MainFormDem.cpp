@@ -14,6 +14,7 @@
 #include "ui/dialogs/Dynamic.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
+#include "ui/mainform/ProgressShown.h"
 #include "ui/windows/Resultwindow.h"
 
 namespace zelmaro {
@@ -50,8 +51,9 @@ void TMainForm::RunDilation() {
   if (!DynamicForm->AskScale()) return;
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
+    ProgressShown progress(*this);
     SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
-    DilationInterpolation(Session);
+    DilationInterpolation(Session, progress.Tracker());
   });
   if (done) {
     ShowDem();

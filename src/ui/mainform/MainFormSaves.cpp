@@ -115,7 +115,8 @@ void TMainForm::SaveDemCommand() {
                                       ? RawGridSideFiles(*georeference, Session.DemGrid.Lines(),
                                                          Session.DemGrid.Columns(), 32, NoAltitude)
                                       : ProjectionSideFiles(WorkingCrs());
-      SaveDemRaw(Session, choice->path, Zone, sideFiles);
+      ProgressShown progress(*this);
+      SaveDemRaw(Session, choice->path, Zone, sideFiles, progress.Tracker());
     } else if (choice->filterIndex == 3) {
       ProgressShown progress(*this);
       SaveDemGeoTiff(Session, WithoutEnding(choice->path, ".tif"),
@@ -126,7 +127,11 @@ void TMainForm::SaveDemCommand() {
       CoordUTMForm->ShowKnownCrs(WorkingCrs());
       if (!CoordUTMForm->AskCoordinates()) return;
       const std::string crs = CoordUTMForm->ChosenCrs();
-      SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame(), ProjectionSideFiles(crs));
+      {
+        ProgressShown progress(*this);
+        SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame(), ProjectionSideFiles(crs),
+                     progress.Tracker());
+      }
       AdoptGivenCrs(crs);
     }
     unsaved_.DemSaved();

@@ -7,6 +7,7 @@
 #include "ui/dialogs/Smoothing.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
+#include "ui/mainform/ProgressShown.h"
 
 namespace zelmaro {
 
@@ -23,7 +24,10 @@ void TMainForm::RunSmoothing() {
   ui_.RunModal(*SmoothingForm);
   // A Range the grid cannot hold is refused before the DEM changes.
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
-    SmoothDem(Session, SmoothingForm->Model.Range);
+    {
+      ProgressShown progress(*this);
+      SmoothDem(Session, SmoothingForm->Model.Range, progress.Tracker());
+    }
     ShowDem();
   });
   if (done) unsaved_.DemMade();
@@ -51,7 +55,10 @@ void TMainForm::RunLinear(EnablingEvent finished) {
                                     DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor()};
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [&] {
-    RunLinearInterpolation(Session, parameters);
+    {
+      ProgressShown progress(*this);
+      RunLinearInterpolation(Session, parameters, progress.Tracker());
+    }
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(finished);

@@ -115,7 +115,11 @@ void TMainForm::SelectionSpeedButtonClick() {
   if (!SelectionForm->AskZone()) return;
   const BusyCursor busy(ui_);
   RunCommandStep(SessionGrids::Contour, [&] {
-    const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
+    ZoneSelection selection;
+    {
+      ProgressShown progress(*this);
+      selection = SelectZone(Session, SelectionForm->Model.Zone, progress.Tracker());
+    }
     RequireContourCells(Session);
     Zone = selection.zone;
     WorkingFrame = GeoreferenceOfZone(Zone, Session.CrsWkt);

@@ -1,0 +1,201 @@
+#include "interp/SurfaceInterpolation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <set>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Error.h"
+#include "interp/Dilation.h"
+#include "interp/SurfaceSolver.h"
+
+namespace zelmaro {
+namespace {
+
+// The solution is good enough once an iteration moves no cell by a thousandth of the
+// level interval. The cap only guards against a map on which the solver would crawl.
+constexpr double kTolerance = 0.001;
+constexpr int kMostIterations = 400;
+// The correction never lifts a contour cell by half an interval or more: its true
+// altitude is below the next level.
+constexpr double kLargestLift = 0.5;
+
+// The seeded DEM in the solver's terms: held cells and their values in level intervals
+// from the middle level.
+struct SurfaceProblem {
+  ByteGrid held;
+  FloatGrid values;
+  std::vector<std::int32_t> levels;  // the distinct altitudes of the contour cells
+  double base = 0.0;
+  double interval = 1.0;
+  bool anyFree = false;
+};
+
+SurfaceProblem MakeProblem(const IntGrid& seeded) {
+  SurfaceProblem problem;
+  std::set<std::int32_t> levels;
+  std::int32_t last = NoAltitude;
+  for (const std::int32_t value : seeded.Cells()) {
+    if (value == NoAltitude) {
+      problem.anyFree = true;
+    } else if (value != last) {
+      levels.insert(value);
+      last = value;
+    }
+  }
+  if (levels.empty()) {
+    throw Error(
+        "No cell of the contour-line image has a code with an altitude: there is no line to "
+        "interpolate between.");
+  }
+  problem.levels.assign(levels.begin(), levels.end());
+  problem.base = problem.levels.front();
+  if (problem.levels.size() > 1) {
+    problem.interval = std::numeric_limits<double>::max();
+    for (std::size_t k = 1; k < problem.levels.size(); ++k) {
+      problem.interval = std::min(problem.interval,
+                                  static_cast<double>(problem.levels[k]) - problem.levels[k - 1]);
+    }
+    problem.base = 0.5 * (static_cast<double>(problem.levels.front()) + problem.levels.back());
+  }
+  problem.held = ByteGrid(seeded.Lines(), seeded.Columns());
+  problem.values = FloatGrid(seeded.Lines(), seeded.Columns());
+  for (std::size_t cell = 0; cell < seeded.CellCount(); ++cell) {
+    const std::int32_t value = seeded.Data()[cell];
+    if (value == NoAltitude) continue;
+    problem.held.Data()[cell] = 1;
+    problem.values.Data()[cell] = static_cast<float>((value - problem.base) / problem.interval);
+  }
+  return problem;
+}
+
+// Lifts every held cell by half the slope of the solution there, in level intervals per
+// cell: the expected rise from the level to the cell's own altitude. All slopes are
+// taken before any cell is lifted.
+void LiftHeldCells(FloatGrid& values, const ByteGrid& held) {
+  const int lines = values.Lines();
+  const int columns = values.Columns();
+  const auto slopeAlong = [](const float* before, const float* after, float own) -> double {
+    if (before != nullptr && after != nullptr) return 0.5 * (*after - *before);
+    if (after != nullptr) return *after - own;
+    if (before != nullptr) return own - *before;
+    return 0.0;
+  };
+  std::vector<float> lifts;
+  for (int i = 0; i < lines; ++i) {
+    for (int j = 0; j < columns; ++j) {
+      if (held[i][j] == 0) continue;
+      const float own = values[i][j];
+      const double alongLine = slopeAlong(j > 0 ? &values[i][j - 1] : nullptr,
+                                          j + 1 < columns ? &values[i][j + 1] : nullptr, own);
+      const double alongColumn = slopeAlong(i > 0 ? &values[i - 1][j] : nullptr,
+                                            i + 1 < lines ? &values[i + 1][j] : nullptr, own);
+      lifts.push_back(
+          static_cast<float>(std::min(0.5 * std::hypot(alongLine, alongColumn), kLargestLift)));
+    }
+  }
+  std::size_t next = 0;
+  for (int i = 0; i < lines; ++i) {
+    for (int j = 0; j < columns; ++j) {
+      if (held[i][j] != 0) values[i][j] += lifts[next++];
+    }
+  }
+}
+
+SurfaceSolution Solve(SurfaceProblem problem, const SurfaceParameters& parameters,
+                      const Progress& progress) {
+  SurfaceSolution solution;
+  solution.Base = problem.base;
+  solution.Interval = problem.interval;
+  if (problem.levels.size() == 1 || !problem.anyFree) {
+    // One level gives a flat surface at it, a map of lines only gives them back.
+    solution.Levels = std::move(problem.values);
+    progress.Report(1.0);
+    return solution;
+  }
+  const double lowest = (problem.levels.front() - problem.base) / problem.interval - 1.0;
+  const double highest = (problem.levels.back() - problem.base) / problem.interval + 1.0;
+  SurfaceSolver solver(std::move(problem.held), std::move(problem.values), parameters.Tension);
+  const double firstShare = parameters.SubPixelCorrection ? 0.55 : 1.0;
+  solver.FullMultigrid(progress.Part(0.0, 0.15 * firstShare));
+  solution.Iterations =
+      solver.Iterate(kTolerance, kMostIterations, progress.Part(0.15 * firstShare, firstShare));
+  if (parameters.SubPixelCorrection) {
+    LiftHeldCells(solver.Values(), solver.Held());
+    solution.Iterations +=
+        solver.Iterate(kTolerance, kMostIterations, progress.Part(firstShare, 1.0));
+  }
+  solution.Levels = std::move(solver.Values());
+  // Beyond the outermost lines nothing holds the surface: it may rise or fall no more
+  // than one interval past the levels, or the map would have drawn another line.
+  for (float& value : solution.Levels.Cells()) {
+    value = static_cast<float>(std::clamp<double>(value, lowest, highest));
+  }
+  return solution;
+}
+
+IntGrid RoundedDem(const SurfaceSolution& solution) {
+  IntGrid dem(solution.Levels.Lines(), solution.Levels.Columns());
+  constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
+  constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
+  for (int i = 0; i < dem.Lines(); ++i) {
+    for (int j = 0; j < dem.Columns(); ++j) {
+      // Half up: the program's rounding of every positive altitude, without
+      // truncation's pull of negative ones toward zero.
+      const double rounded = std::floor(solution.Altitude(i, j) + 0.5);
+      dem[i][j] = static_cast<std::int32_t>(std::clamp(rounded, kLowest, kHighest));
+    }
+  }
+  return dem;
+}
+
+}  // namespace
+
+void CheckSurfaceParameters(const SurfaceParameters& parameters) {
+  if (!(parameters.Tension >= 0.0 && parameters.Tension <= 1.0)) {
+    std::ostringstream text;
+    text << "The tension of the surface interpolation must be a number from 0 to 1, not "
+         << parameters.Tension << ".";
+    throw Error(text.str());
+  }
+}
+
+SurfaceSolution SolveSurface(const IntGrid& seeded, const SurfaceParameters& parameters,
+                             const Progress& progress) {
+  CheckSurfaceParameters(parameters);
+  return Solve(MakeProblem(seeded), parameters, progress);
+}
+
+IntGrid InterpolateSurface(const IntGrid& seeded, const SurfaceParameters& parameters,
+                           const Progress& progress) {
+  return RoundedDem(SolveSurface(seeded, parameters, progress));
+}
+
+void SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
+                          std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
+                          const Progress& progress) {
+  CheckSurfaceParameters(parameters);
+  // The seeds are made where the other interpolations make them, then taken away: the
+  // session's DEM is only replaced by the finished surface.
+  IntGrid kept = std::move(session.DemGrid);
+  SurfaceProblem problem;
+  try {
+    SeedDemGrid(session, scaleInFactor, scaleOutFactor);
+    problem = MakeProblem(session.DemGrid);
+  } catch (...) {
+    session.DemGrid = std::move(kept);
+    throw;
+  }
+  session.DemGrid = std::move(kept);  // the seeds are no longer needed
+  IntGrid dem = RoundedDem(Solve(std::move(problem), parameters, progress));
+  const auto [lowest, highest] = std::minmax_element(dem.Cells().begin(), dem.Cells().end());
+  session.DemMin = *lowest;
+  session.DemMax = *highest;
+  session.DemGrid = std::move(dem);
+}
+
+}  // namespace zelmaro

@@ -1,0 +1,367 @@
+#include "interp/SurfaceMultigrid.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "interp/GridLines.h"
+#include "interp/SurfaceKernels.h"
+#include "interp/SurfaceTransfer.h"
+
+namespace zelmaro {
+
+using surface_kernels::DistanceClass;
+using surface_kernels::EdgeNeighbourSum;
+using surface_kernels::InteriorStencil;
+using surface_kernels::OwnNeighbourSum;
+
+namespace {
+
+// Sweeps before and after the coarse correction of a V-cycle, and the pairs of sweeps
+// (forward and backward) that solve the coarsest grid of a few cells.
+constexpr int kSmoothings = 1;
+constexpr int kCoarsestSweepPairs = 40;
+// The smoother runs through bands of this many lines, the even bands in parallel, then
+// the odd ones.
+constexpr int kBandLines = 32;
+constexpr int kCentre = StencilIndex(0, 0);
+
+}  // namespace
+
+SurfaceMultigrid::SurfaceMultigrid(ByteGrid held, double tension) : held_(std::move(held)) {
+  const SurfaceWeights weights = WeightsForSpacing(tension, 1.0, 1.0);
+  // A stencil depends only on the distances to the edges up to 2: it is the stencil of
+  // the same cell in a grid just large enough to give those distances.
+  for (int lineClass = 0; lineClass < 9; ++lineClass) {
+    for (int columnClass = 0; columnClass < 9; ++columnClass) {
+      const int above = lineClass / 3;
+      const int below = lineClass % 3;
+      const int left = columnClass / 3;
+      const int right = columnClass % 3;
+      givenStencils_[lineClass * 9 + columnClass] =
+          StencilOfCell(weights, above + below + 1, left + right + 1, above, left);
+    }
+  }
+  Level given;
+  given.lines = held_.Lines();
+  given.columns = held_.Columns();
+  levels_.push_back(std::move(given));
+  while (levels_.back().lines > 3 || levels_.back().columns > 3) {
+    const std::size_t index = levels_.size() - 1;
+    levels_[index].halvesLines = levels_[index].lines > 3;
+    levels_[index].halvesColumns = levels_[index].columns > 3;
+    ByteGrid irregular;
+    const FinerOperator finer =
+        index == 0 ? GivenOperator(irregular) : CoarseFinerOperator(index, irregular);
+    Level coarse;
+    coarse.lines = CoarserCount(finer.lines, finer.halvesLines);
+    coarse.columns = CoarserCount(finer.columns, finer.halvesColumns);
+    coarse.op = GalerkinOperator(finer);
+    coarse.regular = surface_kernels::MirrorStencil(coarse.op.regular);
+    coarse.values = FloatGrid(coarse.lines, coarse.columns);
+    coarse.rightSide = FloatGrid(coarse.lines, coarse.columns);
+    coarse.residual = FloatGrid(coarse.lines, coarse.columns);
+    levels_.push_back(std::move(coarse));
+  }
+}
+
+const CellStencil& SurfaceMultigrid::GivenStencil(int line, int column) const {
+  return givenStencils_[DistanceClass(line, held_.Lines()) * 9 +
+                        DistanceClass(column, held_.Columns())];
+}
+
+FinerOperator SurfaceMultigrid::GivenOperator(ByteGrid& irregular) const {
+  const int lines = held_.Lines();
+  const int columns = held_.Columns();
+  // Held cells take no part, and the cells within 2 of an edge have rows of their own.
+  irregular = ByteGrid(lines, columns);
+  for (int i = 0; i < lines; ++i) {
+    for (int j = 0; j < columns; ++j) {
+      const bool edge = i < 2 || j < 2 || i >= lines - 2 || j >= columns - 2;
+      irregular[i][j] = edge || held_[i][j] != 0 ? 1 : 0;
+    }
+  }
+  FinerOperator finer;
+  finer.lines = lines;
+  finer.columns = columns;
+  finer.halvesLines = levels_[0].halvesLines;
+  finer.halvesColumns = levels_[0].halvesColumns;
+  finer.irregular = &irregular;
+  finer.regularRow = givenStencils_.back().coefficient;
+  finer.rowOf = [this](int line, int column, StencilRow& row) {
+    if (held_[line][column] != 0) return false;
+    const CellStencil& stencil = GivenStencil(line, column);
+    for (int dl = -2; dl <= 2; ++dl) {
+      for (int dc = -2; dc <= 2; ++dc) {
+        const double coefficient = stencil(dl, dc);
+        row[StencilIndex(dl, dc)] =
+            coefficient != 0.0 && held_[line + dl][column + dc] == 0 ? coefficient : 0.0;
+      }
+    }
+    return true;
+  };
+  return finer;
+}
+
+FinerOperator SurfaceMultigrid::CoarseFinerOperator(std::size_t index, ByteGrid& irregular) const {
+  const Level& level = levels_[index];
+  irregular = IrregularCells(level.op, level.lines, level.columns);
+  FinerOperator finer;
+  finer.lines = level.lines;
+  finer.columns = level.columns;
+  finer.halvesLines = level.halvesLines;
+  finer.halvesColumns = level.halvesColumns;
+  finer.irregular = &irregular;
+  std::copy(level.op.regular.begin(), level.op.regular.end(), finer.regularRow.begin());
+  finer.rowOf = [&level](int line, int column, StencilRow& row) {
+    const auto& stencil =
+        level.op.At(static_cast<std::size_t>(line) * static_cast<std::size_t>(level.columns) +
+                    static_cast<std::size_t>(column));
+    std::copy(stencil.begin(), stencil.end(), row.begin());
+    return stencil[kCentre] > 0.0f;
+  };
+  return finer;
+}
+
+void SurfaceMultigrid::SmoothGivenLines(FloatGrid& values, const FloatGrid& right, int first,
+                                        int last, bool forward) const {
+  const InteriorStencil interior(givenStencils_.back());
+  const float inverseCentre = interior.centre > 0.0f ? 1.0f / interior.centre : 0.0f;
+  const int lines = held_.Lines();
+  const int columns = held_.Columns();
+  for (int step = 0; step <= last - first; ++step) {
+    const int i = forward ? first + step : last - step;
+    float* row = values[i];
+    const std::uint8_t* held = held_[i];
+    const float* rightRow = right[i];
+    const auto updateAtEdge = [&](int j) {
+      if (held[j] != 0) return;
+      const CellStencil& stencil = GivenStencil(i, j);
+      if (stencil(0, 0) <= 0.0) return;  // a cell no difference reaches keeps its value
+      row[j] = static_cast<float>((rightRow[j] - EdgeNeighbourSum(stencil, values, i, j)) /
+                                  stencil(0, 0));
+    };
+    if (i < 2 || i >= lines - 2 || columns < 5) {
+      for (int k = 0; k < columns; ++k) updateAtEdge(forward ? k : columns - 1 - k);
+      continue;
+    }
+    const float* up2 = values[i - 2];
+    const float* up = values[i - 1];
+    const float* down = values[i + 1];
+    const float* down2 = values[i + 2];
+    const auto update = [&](int j) {
+      if (held[j] != 0) return;
+      row[j] = (rightRow[j] - interior.NeighbourSum(up2, up, row, down, down2, j)) * inverseCentre;
+    };
+    if (forward) {
+      updateAtEdge(0);
+      updateAtEdge(1);
+      for (int j = 2; j < columns - 2; ++j) update(j);
+      updateAtEdge(columns - 2);
+      updateAtEdge(columns - 1);
+    } else {
+      updateAtEdge(columns - 1);
+      updateAtEdge(columns - 2);
+      for (int j = columns - 3; j >= 2; --j) update(j);
+      updateAtEdge(1);
+      updateAtEdge(0);
+    }
+  }
+}
+
+void SurfaceMultigrid::SmoothCoarseLines(const Level& level, FloatGrid& values,
+                                         const FloatGrid& right, int first, int last,
+                                         bool forward) const {
+  for (int step = 0; step <= last - first; ++step) {
+    const int i = forward ? first + step : last - step;
+    const std::int32_t* own = level.op.own.data() + static_cast<std::size_t>(i) * level.columns;
+    float* row = values[i];
+    const float* rightRow = right[i];
+    for (int k = 0; k < level.columns; ++k) {
+      const int j = forward ? k : level.columns - 1 - k;
+      if (own[j] < 0) {
+        row[j] = (rightRow[j] - level.regular.NeighbourSum(values, i, j)) / level.regular.centre;
+        continue;
+      }
+      const auto& stencil = level.op.stencils[static_cast<std::size_t>(own[j])];
+      if (stencil[kCentre] <= 0.0f) continue;  // a cell that takes no part
+      row[j] = (rightRow[j] - OwnNeighbourSum(stencil, values, i, j)) / stencil[kCentre];
+    }
+  }
+}
+
+void SurfaceMultigrid::Smooth(std::size_t index, FloatGrid& values, const FloatGrid& right,
+                              bool forward) const {
+  const Level& level = levels_[index];
+  const int bandCount = (level.lines + kBandLines - 1) / kBandLines;
+  // The even bands, then the odd ones; backward, the reverse.
+  for (int phase = 0; phase < 2; ++phase) {
+    const int parity = forward ? phase : 1 - phase;
+    const int count = (bandCount - parity + 1) / 2;
+    ForGridLines(count, kBandLines * level.columns, [&](int begin, int end) {
+      for (int k = begin; k < end; ++k) {
+        const int band = parity + 2 * (forward ? k : count - 1 - k);
+        const int first = band * kBandLines;
+        const int last = std::min(level.lines, first + kBandLines) - 1;
+        if (index == 0) {
+          SmoothGivenLines(values, right, first, last, forward);
+        } else {
+          SmoothCoarseLines(level, values, right, first, last, forward);
+        }
+      }
+    });
+  }
+}
+
+void SurfaceMultigrid::GivenResidual(const FloatGrid& in, const FloatGrid* right,
+                                     FloatGrid& out) const {
+  const InteriorStencil interior(givenStencils_.back());
+  const int lines = held_.Lines();
+  const int columns = held_.Columns();
+  ForGridLines(lines, columns, [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      const float* row = in[i];
+      const float* rightRow = right != nullptr ? (*right)[i] : nullptr;
+      const std::uint8_t* held = held_[i];
+      float* outRow = out[i];
+      const auto atEdge = [&](int j) {
+        const CellStencil& stencil = GivenStencil(i, j);
+        const float rightValue = rightRow != nullptr ? rightRow[j] : 0.0f;
+        outRow[j] = held[j] != 0 ? 0.0f
+                                 : static_cast<float>(rightValue - stencil(0, 0) * row[j] -
+                                                      EdgeNeighbourSum(stencil, in, i, j));
+      };
+      if (i < 2 || i >= lines - 2 || columns < 5) {
+        for (int j = 0; j < columns; ++j) atEdge(j);
+        continue;
+      }
+      const float* up2 = in[i - 2];
+      const float* up = in[i - 1];
+      const float* down = in[i + 1];
+      const float* down2 = in[i + 2];
+      for (int j = 2; j < columns - 2; ++j) {
+        const float value = (rightRow != nullptr ? rightRow[j] : 0.0f) - interior.centre * row[j] -
+                            interior.NeighbourSum(up2, up, row, down, down2, j);
+        outRow[j] = held[j] != 0 ? 0.0f : value;
+      }
+      for (const int j : {0, 1, columns - 2, columns - 1}) atEdge(j);
+    }
+  });
+}
+
+void SurfaceMultigrid::Residual(std::size_t index, const FloatGrid& in, const FloatGrid* right,
+                                FloatGrid& out) const {
+  if (index == 0) {
+    GivenResidual(in, right, out);
+    return;
+  }
+  const Level& level = levels_[index];
+  ForGridLines(level.lines, level.columns, [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      const std::int32_t* own = level.op.own.data() + static_cast<std::size_t>(i) * level.columns;
+      const float* row = in[i];
+      float* outRow = out[i];
+      for (int j = 0; j < level.columns; ++j) {
+        const float rightValue = right != nullptr ? (*right)[i][j] : 0.0f;
+        if (own[j] < 0) {
+          outRow[j] =
+              rightValue - level.regular.centre * row[j] - level.regular.NeighbourSum(in, i, j);
+          continue;
+        }
+        const auto& stencil = level.op.stencils[static_cast<std::size_t>(own[j])];
+        outRow[j] = stencil[kCentre] <= 0.0f ? 0.0f
+                                             : rightValue - stencil[kCentre] * row[j] -
+                                                   OwnNeighbourSum(stencil, in, i, j);
+      }
+    }
+  });
+}
+
+void SurfaceMultigrid::Restrict(std::size_t index, const FloatGrid& fine, FloatGrid& coarse) const {
+  const Level& level = levels_[index];
+  const int coarseLines = coarse.Lines();
+  const int coarseColumns = coarse.Columns();
+  // Each grid's equations are its energy's divided by its own spacings: the coarse right
+  // side is the fine one averaged over the cells it stands for.
+  const float scale =
+      1.0f / static_cast<float>((level.halvesLines ? 2 : 1) * (level.halvesColumns ? 2 : 1));
+  ForGridLines(coarseLines, coarseColumns, [&](int begin, int end) {
+    std::vector<float> gathered(static_cast<std::size_t>(level.columns));
+    for (int i = begin; i < end; ++i) {
+      // The fine lines this coarse line stands for, weighted, then their columns.
+      const AxisShare lineShare = SharesOfCoarse(i, coarseLines, level.lines, level.halvesLines);
+      std::fill(gathered.begin(), gathered.end(), 0.0f);
+      for (int a = 0; a < lineShare.count; ++a) {
+        const float* fineRow = fine[lineShare.fine[a]];
+        const float weight = lineShare.weight[a] * scale;
+        for (int j = 0; j < level.columns; ++j) gathered[j] += weight * fineRow[j];
+      }
+      float* coarseRow = coarse[i];
+      if (!level.halvesColumns) {
+        std::copy(gathered.begin(), gathered.end(), coarseRow);
+        continue;
+      }
+      for (int j = 0; j < coarseColumns; ++j) {
+        const AxisShare share = SharesOfCoarse(j, coarseColumns, level.columns, true);
+        float sum = 0.0f;
+        for (int b = 0; b < share.count; ++b) sum += share.weight[b] * gathered[share.fine[b]];
+        coarseRow[j] = sum;
+      }
+    }
+  });
+}
+
+void SurfaceMultigrid::AddInterpolated(std::size_t index, const FloatGrid& coarse,
+                                       FloatGrid& fine) const {
+  const Level& level = levels_[index];
+  ForGridLines(level.lines, level.columns, [&](int begin, int end) {
+    std::vector<float> line(static_cast<std::size_t>(coarse.Columns()));
+    for (int i = begin; i < end; ++i) {
+      // The coarse lines this fine line lies between, weighted, then along the line.
+      const AxisSource lineSource = SourcesOfFine(i, coarse.Lines(), level.halvesLines);
+      const float* first = coarse[lineSource.coarse[0]];
+      const float* second = coarse[lineSource.coarse[lineSource.count - 1]];
+      for (int j = 0; j < coarse.Columns(); ++j) {
+        line[j] = lineSource.count == 2 ? 0.5f * (first[j] + second[j]) : first[j];
+      }
+      float* fineRow = fine[i];
+      const std::uint8_t* held = index == 0 ? held_[i] : nullptr;
+      for (int j = 0; j < level.columns; ++j) {
+        if (held != nullptr && held[j] != 0) continue;
+        if (!level.halvesColumns || j % 2 == 0) {
+          fineRow[j] += line[level.halvesColumns ? j / 2 : j];
+        } else {
+          fineRow[j] +=
+              j / 2 + 1 < coarse.Columns() ? 0.5f * (line[j / 2] + line[j / 2 + 1]) : line[j / 2];
+        }
+      }
+    }
+  });
+}
+
+void SurfaceMultigrid::VCycle(std::size_t index, FloatGrid& values, const FloatGrid& right,
+                              FloatGrid& residual) {
+  if (index + 1 == levels_.size()) {
+    for (int pair = 0; pair < kCoarsestSweepPairs; ++pair) {
+      Smooth(index, values, right, true);
+      Smooth(index, values, right, false);
+    }
+    return;
+  }
+  for (int k = 0; k < kSmoothings; ++k) Smooth(index, values, right, true);
+  Residual(index, values, &right, residual);
+  Level& coarse = levels_[index + 1];
+  Restrict(index, residual, coarse.rightSide);
+  coarse.values.Fill(0.0f);
+  VCycle(index + 1, coarse.values, coarse.rightSide, coarse.residual);
+  AddInterpolated(index, coarse.values, values);
+  for (int k = 0; k < kSmoothings; ++k) Smooth(index, values, right, false);
+}
+
+void SurfaceMultigrid::Precondition(std::size_t index, const FloatGrid& r, FloatGrid& z,
+                                    FloatGrid& scratch) {
+  z.Fill(0.0f);
+  VCycle(index, z, r, scratch);
+}
+
+}  // namespace zelmaro

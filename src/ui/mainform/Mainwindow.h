@@ -40,6 +40,7 @@ class TDEMInfoForm;
 class TDynamicForm;
 class TDynRasterForm;
 class TSmoothingForm;
+class TSurfaceForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TImageVectForm;
@@ -82,6 +83,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TDEMInfoForm* DEMInfoForm = nullptr;
   TCoordUTMForm* CoordUTMForm = nullptr;
   TSmoothingForm* SmoothingForm = nullptr;
+  TSurfaceForm* SurfaceForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -104,7 +106,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   std::string DialogFolder() const;
   UserInteraction& Ui() const { return ui_; }
 
-  void ShowProgress();
+  // A cancellable progress window holds the other windows and offers Cancel.
+  void ShowProgress(bool cancellable = false);
   void SetProgress(float fraction);
   void CloseProgress();
   TProgressForm* ActiveProgress() const { return activeProgress_; }
@@ -171,6 +174,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void LinInterpTreatmentClick();
   void RuzeSpeedButtonClick();
   void LinInterpInfoClick();
+  void SurfaceInterpolationClick();
+  void SurfaceSpeedButtonClick();
 
   // The views: the zoom of the active picture window, and the Window menu.
   void FitClick();
@@ -227,6 +232,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveContourImageCommand();
   void RunSmoothing();
   void RunLinear(EnablingEvent finished);
+  void RunSurface();
   void BuildViewCommands();
   void ConnectViewHooks();
   ScreenRect PictureTile(const PictureWindow& window) const;

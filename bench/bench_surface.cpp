@@ -60,6 +60,7 @@ struct Figures {
   double seconds = 0.0;
   double bytesPerCell = 0.0;
   double rmse = 0.0;
+  int iterations = 0;
 };
 
 Figures Run(int size) {
@@ -94,9 +95,11 @@ Figures Run(int size) {
   }
   ResetPeakMemory();
   const auto start = std::chrono::steady_clock::now();
-  zelmaro::SurfaceInterpolation(session, 1, 100, zelmaro::SurfaceParameters{});
+  const int iterations =
+      zelmaro::SurfaceInterpolation(session, 1, 100, zelmaro::SurfaceParameters{});
   const auto stop = std::chrono::steady_clock::now();
   Figures figures;
+  figures.iterations = iterations;
   figures.seconds = std::chrono::duration<double>(stop - start).count();
   figures.bytesPerCell = (KilobytesOf("VmHWM:") - baseline) / (static_cast<double>(size) * size);
   double sum = 0.0;
@@ -125,10 +128,10 @@ int main(int argc, char** argv) {
     const double perCell = figures.seconds / cells * 1e9;
     if (firstPerCell == 0.0) firstPerCell = perCell;
     std::printf(
-        "%5d x %-5d  %7.3f s  %6.1f ns/cell (x%.2f of the first)  peak %5.1f bytes/cell  "
-        "RMSE %.3f m\n",
-        size, size, figures.seconds, perCell, perCell / firstPerCell, figures.bytesPerCell,
-        figures.rmse);
+        "%5d x %-5d  %7.3f s  %3d iterations  %6.1f ns/cell (x%.2f of the first)  peak %5.1f "
+        "bytes/cell  RMSE %.3f m\n",
+        size, size, figures.seconds, figures.iterations, perCell, perCell / firstPerCell,
+        figures.bytesPerCell, figures.rmse);
   }
   return 0;
 }

@@ -11,6 +11,7 @@
 
 #include "core/Error.h"
 #include "interp/Dilation.h"
+#include "interp/GridLines.h"
 #include "interp/SurfaceSolver.h"
 
 namespace zelmaro {
@@ -64,12 +65,16 @@ SurfaceProblem MakeProblem(const IntGrid& seeded) {
   }
   problem.held = ByteGrid(seeded.Lines(), seeded.Columns());
   problem.values = FloatGrid(seeded.Lines(), seeded.Columns());
-  for (std::size_t cell = 0; cell < seeded.CellCount(); ++cell) {
-    const std::int32_t value = seeded.Data()[cell];
-    if (value == NoAltitude) continue;
-    problem.held.Data()[cell] = 1;
-    problem.values.Data()[cell] = static_cast<float>((value - problem.base) / problem.interval);
-  }
+  ForGridLines(seeded.Lines(), seeded.Columns(), [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < seeded.Columns(); ++j) {
+        const std::int32_t value = seeded[i][j];
+        if (value == NoAltitude) continue;
+        problem.held[i][j] = 1;
+        problem.values[i][j] = static_cast<float>((value - problem.base) / problem.interval);
+      }
+    }
+  });
   return problem;
 }
 
@@ -85,25 +90,29 @@ void LiftHeldCells(FloatGrid& values, const ByteGrid& held) {
     if (before != nullptr) return own - *before;
     return 0.0;
   };
-  std::vector<float> lifts;
-  for (int i = 0; i < lines; ++i) {
-    for (int j = 0; j < columns; ++j) {
-      if (held[i][j] == 0) continue;
-      const float own = values[i][j];
-      const double alongLine = slopeAlong(j > 0 ? &values[i][j - 1] : nullptr,
-                                          j + 1 < columns ? &values[i][j + 1] : nullptr, own);
-      const double alongColumn = slopeAlong(i > 0 ? &values[i - 1][j] : nullptr,
-                                            i + 1 < lines ? &values[i + 1][j] : nullptr, own);
-      lifts.push_back(
-          static_cast<float>(std::min(0.5 * std::hypot(alongLine, alongColumn), kLargestLift)));
+  std::vector<std::vector<float>> lifts(static_cast<std::size_t>(lines));
+  ForGridLines(lines, columns, [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < columns; ++j) {
+        if (held[i][j] == 0) continue;
+        const float own = values[i][j];
+        const double alongLine = slopeAlong(j > 0 ? &values[i][j - 1] : nullptr,
+                                            j + 1 < columns ? &values[i][j + 1] : nullptr, own);
+        const double alongColumn = slopeAlong(i > 0 ? &values[i - 1][j] : nullptr,
+                                              i + 1 < lines ? &values[i + 1][j] : nullptr, own);
+        lifts[static_cast<std::size_t>(i)].push_back(
+            static_cast<float>(std::min(0.5 * std::hypot(alongLine, alongColumn), kLargestLift)));
+      }
     }
-  }
-  std::size_t next = 0;
-  for (int i = 0; i < lines; ++i) {
-    for (int j = 0; j < columns; ++j) {
-      if (held[i][j] != 0) values[i][j] += lifts[next++];
+  });
+  ForGridLines(lines, columns, [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      auto next = lifts[static_cast<std::size_t>(i)].begin();
+      for (int j = 0; j < columns; ++j) {
+        if (held[i][j] != 0) values[i][j] += *next++;
+      }
     }
-  }
+  });
 }
 
 SurfaceSolution Solve(SurfaceProblem problem, const SurfaceParameters& parameters,
@@ -119,22 +128,30 @@ SurfaceSolution Solve(SurfaceProblem problem, const SurfaceParameters& parameter
   }
   const double lowest = (problem.levels.front() - problem.base) / problem.interval - 1.0;
   const double highest = (problem.levels.back() - problem.base) / problem.interval + 1.0;
+  // The far corners beyond the outermost lines converge slowest and are clamped anyway:
+  // their changes do not keep the solver going.
+  const ValueRange counted{static_cast<float>(lowest), static_cast<float>(highest)};
   SurfaceSolver solver(std::move(problem.held), std::move(problem.values), parameters.Tension);
   const double firstShare = parameters.SubPixelCorrection ? 0.55 : 1.0;
   solver.FullMultigrid(progress.Part(0.0, 0.15 * firstShare));
-  solution.Iterations =
-      solver.Iterate(kTolerance, kMostIterations, progress.Part(0.15 * firstShare, firstShare));
+  solution.Iterations = solver.Iterate(kTolerance, counted, kMostIterations,
+                                       progress.Part(0.15 * firstShare, firstShare));
   if (parameters.SubPixelCorrection) {
     LiftHeldCells(solver.Values(), solver.Held());
     solution.Iterations +=
-        solver.Iterate(kTolerance, kMostIterations, progress.Part(firstShare, 1.0));
+        solver.Iterate(kTolerance, counted, kMostIterations, progress.Part(firstShare, 1.0));
   }
   solution.Levels = std::move(solver.Values());
   // Beyond the outermost lines nothing holds the surface: it may rise or fall no more
   // than one interval past the levels, or the map would have drawn another line.
-  for (float& value : solution.Levels.Cells()) {
-    value = static_cast<float>(std::clamp<double>(value, lowest, highest));
-  }
+  FloatGrid& levels = solution.Levels;
+  ForGridLines(levels.Lines(), levels.Columns(), [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < levels.Columns(); ++j) {
+        levels[i][j] = static_cast<float>(std::clamp<double>(levels[i][j], lowest, highest));
+      }
+    }
+  });
   return solution;
 }
 
@@ -142,14 +159,16 @@ IntGrid RoundedDem(const SurfaceSolution& solution) {
   IntGrid dem(solution.Levels.Lines(), solution.Levels.Columns());
   constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
   constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
-  for (int i = 0; i < dem.Lines(); ++i) {
-    for (int j = 0; j < dem.Columns(); ++j) {
-      // Half up: the program's rounding of every positive altitude, without
-      // truncation's pull of negative ones toward zero.
-      const double rounded = std::floor(solution.Altitude(i, j) + 0.5);
-      dem[i][j] = static_cast<std::int32_t>(std::clamp(rounded, kLowest, kHighest));
+  ForGridLines(dem.Lines(), dem.Columns(), [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < dem.Columns(); ++j) {
+        // Half up: the program's rounding of every positive altitude, without
+        // truncation's pull of negative ones toward zero.
+        const double rounded = std::floor(solution.Altitude(i, j) + 0.5);
+        dem[i][j] = static_cast<std::int32_t>(std::clamp(rounded, kLowest, kHighest));
+      }
     }
-  }
+  });
   return dem;
 }
 
@@ -175,9 +194,9 @@ IntGrid InterpolateSurface(const IntGrid& seeded, const SurfaceParameters& param
   return RoundedDem(SolveSurface(seeded, parameters, progress));
 }
 
-void SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
-                          std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
-                          const Progress& progress) {
+int SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
+                         std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
+                         const Progress& progress) {
   CheckSurfaceParameters(parameters);
   // The seeds are made where the other interpolations make them, then taken away: the
   // session's DEM is only replaced by the finished surface.
@@ -191,11 +210,18 @@ void SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
     throw;
   }
   session.DemGrid = std::move(kept);  // the seeds are no longer needed
-  IntGrid dem = RoundedDem(Solve(std::move(problem), parameters, progress));
+  int iterations = 0;
+  IntGrid dem;
+  {
+    const SurfaceSolution solution = Solve(std::move(problem), parameters, progress);
+    iterations = solution.Iterations;
+    dem = RoundedDem(solution);
+  }
   const auto [lowest, highest] = std::minmax_element(dem.Cells().begin(), dem.Cells().end());
   session.DemMin = *lowest;
   session.DemMax = *highest;
   session.DemGrid = std::move(dem);
+  return iterations;
 }
 
 }  // namespace zelmaro

@@ -55,10 +55,10 @@ IntGrid InterpolateSurface(const IntGrid& seeded, const SurfaceParameters& param
 
 // The Surface Interpolation command without its dialogs: DemGrid := the surface of the
 // contour cells of ContourImage (their altitudes converted from the Scale In to the Scale
-// Out unit), DemMin and DemMax := its lowest and highest altitude. On Error or cancel the
-// session is left as it was.
-void SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
-                          std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
-                          const Progress& progress = {});
+// Out unit), DemMin and DemMax := its lowest and highest altitude; returns the
+// iterations of the solver. On Error or cancel the session is left as it was.
+int SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
+                         std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
+                         const Progress& progress = {});
 
 }  // namespace zelmaro

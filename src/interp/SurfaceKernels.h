@@ -62,11 +62,13 @@ struct InteriorStencil {
 // the columns, so each coefficient serves its mirror images.
 struct MirrorStencil {
   float centre = 0.0f;
+  float inverse = 0.0f;                           // 1 / centre
   std::array<std::array<float, 3>, 3> quarter{};  // [line offset][column offset], 0 to 2
 
   MirrorStencil() = default;
   explicit MirrorStencil(const std::array<float, 25>& stencil) {
     centre = stencil[StencilIndex(0, 0)];
+    inverse = centre > 0.0f ? 1.0f / centre : 0.0f;
     for (int dl = 0; dl <= 2; ++dl) {
       for (int dc = 0; dc <= 2; ++dc) quarter[dl][dc] = stencil[StencilIndex(dl, dc)];
     }
@@ -81,10 +83,12 @@ struct MirrorStencil {
     const auto pair = [j](const float* a, const float* b, int dc) {
       return a[j - dc] + a[j + dc] + b[j - dc] + b[j + dc];
     };
-    return quarter[0][1] * (row[j - 1] + row[j + 1]) + quarter[0][2] * (row[j - 2] + row[j + 2]) +
-           quarter[1][0] * (up[j] + down[j]) + quarter[1][1] * pair(up, down, 1) +
-           quarter[1][2] * pair(up, down, 2) + quarter[2][0] * (up2[j] + down2[j]) +
-           quarter[2][1] * pair(up2, down2, 1) + quarter[2][2] * pair(up2, down2, 2);
+    // The left neighbour last, as for the given grid's stencil.
+    const float rest = quarter[1][0] * (up[j] + down[j]) + quarter[1][1] * pair(up, down, 1) +
+                       quarter[1][2] * pair(up, down, 2) + quarter[2][0] * (up2[j] + down2[j]) +
+                       quarter[2][1] * pair(up2, down2, 1) + quarter[2][2] * pair(up2, down2, 2) +
+                       quarter[0][2] * (row[j - 2] + row[j + 2]) + quarter[0][1] * row[j + 1];
+    return rest + quarter[0][1] * row[j - 1];
   }
 };
 

@@ -123,71 +123,66 @@ FinerOperator SurfaceMultigrid::CoarseFinerOperator(std::size_t index, ByteGrid&
   return finer;
 }
 
+namespace {
+
+// Gauss-Seidel through the lines first to last, line by line and cell by cell (backward:
+// the reverse), two lines at a time: the second line two cells behind the first. Neither
+// line's stencil (2 cells wide) then reads a cell of the other out of the order line by
+// line, so the result is the same, and the two chains of updates overlap in the
+// processor.
+template <typename Update>
+void SweepLines(int first, int last, int columns, bool forward, const Update& update) {
+  constexpr int kLag = 2;
+  const int count = last - first + 1;
+  for (int done = 0; done < count; done += 2) {
+    const int leading = forward ? first + done : last - done;
+    const int trailing = forward ? leading + 1 : leading - 1;
+    const bool pair = done + 1 < count;
+    for (int k = 0; k < columns + (pair ? kLag : 0); ++k) {
+      if (k < columns) update(leading, forward ? k : columns - 1 - k);
+      if (pair && k >= kLag) update(trailing, forward ? k - kLag : columns - 1 - (k - kLag));
+    }
+  }
+}
+
+}  // namespace
+
 void SurfaceMultigrid::SmoothGivenLines(FloatGrid& values, const FloatGrid& right, int first,
                                         int last, bool forward) const {
   const InteriorStencil interior(givenStencils_.back());
   const float inverseCentre = interior.centre > 0.0f ? 1.0f / interior.centre : 0.0f;
   const int lines = held_.Lines();
   const int columns = held_.Columns();
-  for (int step = 0; step <= last - first; ++step) {
-    const int i = forward ? first + step : last - step;
-    float* row = values[i];
-    const std::uint8_t* held = held_[i];
-    const float* rightRow = right[i];
-    const auto updateAtEdge = [&](int j) {
-      if (held[j] != 0) return;
-      const CellStencil& stencil = GivenStencil(i, j);
-      if (stencil(0, 0) <= 0.0) return;  // a cell no difference reaches keeps its value
-      row[j] = static_cast<float>((rightRow[j] - EdgeNeighbourSum(stencil, values, i, j)) /
-                                  stencil(0, 0));
-    };
-    if (i < 2 || i >= lines - 2 || columns < 5) {
-      for (int k = 0; k < columns; ++k) updateAtEdge(forward ? k : columns - 1 - k);
-      continue;
+  SweepLines(first, last, columns, forward, [&](int i, int j) {
+    if (held_[i][j] != 0) return;
+    if (i >= 2 && i < lines - 2 && j >= 2 && j < columns - 2) {
+      values[i][j] = (right[i][j] - interior.NeighbourSum(values[i - 2], values[i - 1], values[i],
+                                                          values[i + 1], values[i + 2], j)) *
+                     inverseCentre;
+      return;
     }
-    const float* up2 = values[i - 2];
-    const float* up = values[i - 1];
-    const float* down = values[i + 1];
-    const float* down2 = values[i + 2];
-    const auto update = [&](int j) {
-      if (held[j] != 0) return;
-      row[j] = (rightRow[j] - interior.NeighbourSum(up2, up, row, down, down2, j)) * inverseCentre;
-    };
-    if (forward) {
-      updateAtEdge(0);
-      updateAtEdge(1);
-      for (int j = 2; j < columns - 2; ++j) update(j);
-      updateAtEdge(columns - 2);
-      updateAtEdge(columns - 1);
-    } else {
-      updateAtEdge(columns - 1);
-      updateAtEdge(columns - 2);
-      for (int j = columns - 3; j >= 2; --j) update(j);
-      updateAtEdge(1);
-      updateAtEdge(0);
-    }
-  }
+    const CellStencil& stencil = GivenStencil(i, j);
+    if (stencil(0, 0) <= 0.0) return;  // a cell no difference reaches keeps its value
+    values[i][j] =
+        static_cast<float>((right[i][j] - EdgeNeighbourSum(stencil, values, i, j)) / stencil(0, 0));
+  });
 }
 
 void SurfaceMultigrid::SmoothCoarseLines(const Level& level, FloatGrid& values,
                                          const FloatGrid& right, int first, int last,
                                          bool forward) const {
-  for (int step = 0; step <= last - first; ++step) {
-    const int i = forward ? first + step : last - step;
-    const std::int32_t* own = level.op.own.data() + static_cast<std::size_t>(i) * level.columns;
-    float* row = values[i];
-    const float* rightRow = right[i];
-    for (int k = 0; k < level.columns; ++k) {
-      const int j = forward ? k : level.columns - 1 - k;
-      if (own[j] < 0) {
-        row[j] = (rightRow[j] - level.regular.NeighbourSum(values, i, j)) / level.regular.centre;
-        continue;
-      }
-      const auto& stencil = level.op.stencils[static_cast<std::size_t>(own[j])];
-      if (stencil[kCentre] <= 0.0f) continue;  // a cell that takes no part
-      row[j] = (rightRow[j] - OwnNeighbourSum(stencil, values, i, j)) / stencil[kCentre];
+  SweepLines(first, last, level.columns, forward, [&](int i, int j) {
+    const std::size_t cell = static_cast<std::size_t>(i) * level.columns + j;
+    const std::int32_t own = level.op.own[cell];
+    if (own < 0) {
+      values[i][j] =
+          (right[i][j] - level.regular.NeighbourSum(values, i, j)) * level.regular.inverse;
+      return;
     }
-  }
+    const auto& stencil = level.op.stencils[static_cast<std::size_t>(own)];
+    if (stencil[kCentre] <= 0.0f) return;  // a cell that takes no part
+    values[i][j] = (right[i][j] - OwnNeighbourSum(stencil, values, i, j)) / stencil[kCentre];
+  });
 }
 
 void SurfaceMultigrid::Smooth(std::size_t index, FloatGrid& values, const FloatGrid& right,
@@ -219,14 +214,15 @@ void SurfaceMultigrid::GivenResidual(const FloatGrid& in, const FloatGrid* right
   const int lines = held_.Lines();
   const int columns = held_.Columns();
   ForGridLines(lines, columns, [&](int begin, int end) {
+    const std::vector<float> zeros(right == nullptr ? static_cast<std::size_t>(columns) : 0);
     for (int i = begin; i < end; ++i) {
       const float* row = in[i];
-      const float* rightRow = right != nullptr ? (*right)[i] : nullptr;
+      const float* rightRow = right != nullptr ? (*right)[i] : zeros.data();
       const std::uint8_t* held = held_[i];
       float* outRow = out[i];
       const auto atEdge = [&](int j) {
         const CellStencil& stencil = GivenStencil(i, j);
-        const float rightValue = rightRow != nullptr ? rightRow[j] : 0.0f;
+        const float rightValue = rightRow[j];
         outRow[j] = held[j] != 0 ? 0.0f
                                  : static_cast<float>(rightValue - stencil(0, 0) * row[j] -
                                                       EdgeNeighbourSum(stencil, in, i, j));
@@ -240,9 +236,10 @@ void SurfaceMultigrid::GivenResidual(const FloatGrid& in, const FloatGrid* right
       const float* down = in[i + 1];
       const float* down2 = in[i + 2];
       for (int j = 2; j < columns - 2; ++j) {
-        const float value = (rightRow != nullptr ? rightRow[j] : 0.0f) - interior.centre * row[j] -
+        const float value = rightRow[j] - interior.centre * row[j] -
                             interior.NeighbourSum(up2, up, row, down, down2, j);
-        outRow[j] = held[j] != 0 ? 0.0f : value;
+        // Held cells are 1: a product, not a branch, so that the loop is vectorised.
+        outRow[j] = value * static_cast<float>(1 - held[j]);
       }
       for (const int j : {0, 1, columns - 2, columns - 1}) atEdge(j);
     }
@@ -257,20 +254,26 @@ void SurfaceMultigrid::Residual(std::size_t index, const FloatGrid& in, const Fl
   }
   const Level& level = levels_[index];
   ForGridLines(level.lines, level.columns, [&](int begin, int end) {
+    const std::vector<float> zeros(right == nullptr ? static_cast<std::size_t>(level.columns) : 0);
     for (int i = begin; i < end; ++i) {
       const std::int32_t* own = level.op.own.data() + static_cast<std::size_t>(i) * level.columns;
       const float* row = in[i];
+      const float* rightRow = right != nullptr ? (*right)[i] : zeros.data();
       float* outRow = out[i];
-      for (int j = 0; j < level.columns; ++j) {
-        const float rightValue = right != nullptr ? (*right)[i][j] : 0.0f;
-        if (own[j] < 0) {
+      // Every cell of the line as a regular one where the regular stencil fits, in a loop
+      // without branches; then the cells with stencils of their own, those within 2 of
+      // an edge among them.
+      if (i >= 2 && i < level.lines - 2) {
+        for (int j = 2; j < level.columns - 2; ++j) {
           outRow[j] =
-              rightValue - level.regular.centre * row[j] - level.regular.NeighbourSum(in, i, j);
-          continue;
+              rightRow[j] - level.regular.centre * row[j] - level.regular.NeighbourSum(in, i, j);
         }
+      }
+      for (int j = 0; j < level.columns; ++j) {
+        if (own[j] < 0) continue;
         const auto& stencil = level.op.stencils[static_cast<std::size_t>(own[j])];
         outRow[j] = stencil[kCentre] <= 0.0f ? 0.0f
-                                             : rightValue - stencil[kCentre] * row[j] -
+                                             : rightRow[j] - stencil[kCentre] * row[j] -
                                                    OwnNeighbourSum(stencil, in, i, j);
       }
     }

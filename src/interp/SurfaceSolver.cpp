@@ -1,6 +1,7 @@
 #include "interp/SurfaceSolver.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -15,24 +16,31 @@ namespace {
 // a first guess, the given grid's own iterations do the rest.
 constexpr int kIterationsPerCoarserGrid = 1;
 
-// a . b, summed line by line in double precision and the lines in order, so that the
-// sum does not depend on the number of threads.
+// a . b, summed line by line in double precision, in four running sums that the
+// processor keeps apart, and the lines in order: the sum does not depend on the number
+// of threads.
 double Dot(const FloatGrid& a, const FloatGrid& b) {
   std::vector<double> lineSums(static_cast<std::size_t>(a.Lines()), 0.0);
   ForGridLines(a.Lines(), a.Columns(), [&](int begin, int end) {
     for (int i = begin; i < end; ++i) {
       const float* aRow = a[i];
       const float* bRow = b[i];
-      double sum = 0.0;
-      for (int j = 0; j < a.Columns(); ++j) sum += static_cast<double>(aRow[j]) * bRow[j];
-      lineSums[static_cast<std::size_t>(i)] = sum;
+      std::array<double, 4> sums{};
+      int j = 0;
+      for (; j + 4 <= a.Columns(); j += 4) {
+        for (int k = 0; k < 4; ++k) sums[k] += static_cast<double>(aRow[j + k]) * bRow[j + k];
+      }
+      for (; j < a.Columns(); ++j) sums[0] += static_cast<double>(aRow[j]) * bRow[j];
+      lineSums[static_cast<std::size_t>(i)] = (sums[0] + sums[1]) + (sums[2] + sums[3]);
     }
   });
   return std::accumulate(lineSums.begin(), lineSums.end(), 0.0);
 }
 
-// x += alpha p and r += alpha q; returns the largest change of x.
-float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, float alpha) {
+// x += alpha p and r += alpha q; returns the largest change of x among the cells that
+// end within `counted`.
+float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, float alpha,
+           const ValueRange& counted) {
   std::vector<float> lineChanges(static_cast<std::size_t>(x.Lines()), 0.0f);
   ForGridLines(x.Lines(), x.Columns(), [&](int begin, int end) {
     for (int i = begin; i < end; ++i) {
@@ -45,7 +53,8 @@ float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, f
         const float change = alpha * pRow[j];
         xRow[j] += change;
         rRow[j] += alpha * qRow[j];
-        largest = std::max(largest, std::abs(change));
+        const bool inside = xRow[j] >= counted.lowest && xRow[j] <= counted.highest;
+        largest = std::max(largest, inside ? std::abs(change) : 0.0f);
       }
       lineChanges[static_cast<std::size_t>(i)] = largest;
     }
@@ -65,26 +74,31 @@ void NextDirection(FloatGrid& p, const FloatGrid& z, float beta) {
 }
 
 // Preconditioned conjugate gradients for A x = right (0 when not given) at the cells of
-// grid `level` that take part, the held cells of x given. Stops once an iteration changes no cell
-// by `tolerance`.
+// grid `level` that take part, the held cells of x given. Stops once an iteration changes
+// no counted cell by `tolerance`.
 int ConjugateGradients(SurfaceMultigrid& multigrid, std::size_t level, FloatGrid& x,
-                       const FloatGrid* right, double tolerance, int maxIterations,
-                       const Progress& progress) {
+                       const FloatGrid* right, double tolerance, const ValueRange& counted,
+                       int maxIterations, const Progress& progress,
+                       SurfaceSolver::Workspace& work) {
   const int lines = x.Lines();
   const int columns = x.Columns();
-  FloatGrid r(lines, columns);
-  FloatGrid z(lines, columns);
-  FloatGrid q(lines, columns);
+  for (FloatGrid* grid : {&work.r, &work.z, &work.q, &work.p}) {
+    if (grid->Lines() != lines || grid->Columns() != columns) *grid = FloatGrid(lines, columns);
+  }
+  FloatGrid& r = work.r;
+  FloatGrid& z = work.z;
+  FloatGrid& q = work.q;
+  FloatGrid& p = work.p;
   multigrid.Residual(level, x, right, r);
   multigrid.Precondition(level, r, z, q);
   double rho = Dot(r, z);
-  FloatGrid p = z;
+  p.Cells() = z.Cells();
   double firstChange = 0.0;
   for (int iteration = 1; iteration <= maxIterations; ++iteration) {
     multigrid.Residual(level, p, nullptr, q);  // q = -A p
     const double curvature = -Dot(p, q);
     if (!(rho > 0.0) || !(curvature > 0.0)) return iteration - 1;  // nothing left to solve
-    const double change = Step(x, r, p, q, static_cast<float>(rho / curvature));
+    const double change = Step(x, r, p, q, static_cast<float>(rho / curvature), counted);
     if (change < tolerance) {
       progress.Report(1.0);
       return iteration;
@@ -112,9 +126,13 @@ void SurfaceSolver::FullMultigrid(const Progress& progress) {
   // The free cells start at 0; the held ones give the right side of the rest, which
   // every coarser grid receives averaged.
   const ByteGrid& held = multigrid_.Held();
-  for (std::size_t cell = 0; cell < values_.CellCount(); ++cell) {
-    if (held.Data()[cell] == 0) values_.Data()[cell] = 0.0f;
-  }
+  ForGridLines(held.Lines(), held.Columns(), [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < held.Columns(); ++j) {
+        if (held[i][j] == 0) values_[i][j] = 0.0f;
+      }
+    }
+  });
   {
     FloatGrid right(values_.Lines(), values_.Columns());
     multigrid_.Residual(0, values_, nullptr, right);
@@ -130,20 +148,23 @@ void SurfaceSolver::FullMultigrid(const Progress& progress) {
   }
   double doneCells = 0.0;
   FloatGrid solution;
+  Workspace work;
   for (std::size_t level = levelCount - 1; level >= 1; --level) {
     FloatGrid start(multigrid_.Lines(level), multigrid_.Columns(level));
     if (!solution.Empty()) multigrid_.AddInterpolated(level, solution, start);
     solution = std::move(start);
-    ConjugateGradients(multigrid_, level, solution, &multigrid_.RightSide(level), 0.0,
-                       kIterationsPerCoarserGrid, {});
+    ConjugateGradients(multigrid_, level, solution, &multigrid_.RightSide(level), 0.0, ValueRange{},
+                       kIterationsPerCoarserGrid, {}, work);
     doneCells += static_cast<double>(solution.CellCount());
     progress.Report(doneCells / totalCells);
   }
   multigrid_.AddInterpolated(0, solution, values_);
 }
 
-int SurfaceSolver::Iterate(double tolerance, int maxIterations, const Progress& progress) {
-  return ConjugateGradients(multigrid_, 0, values_, nullptr, tolerance, maxIterations, progress);
+int SurfaceSolver::Iterate(double tolerance, const ValueRange& counted, int maxIterations,
+                           const Progress& progress) {
+  return ConjugateGradients(multigrid_, 0, values_, nullptr, tolerance, counted, maxIterations,
+                            progress, work_);
 }
 
 }  // namespace zelmaro

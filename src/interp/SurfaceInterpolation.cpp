@@ -12,6 +12,7 @@
 #include "core/Error.h"
 #include "interp/Dilation.h"
 #include "interp/GridLines.h"
+#include "interp/SurfaceRegions.h"
 #include "interp/SurfaceSolver.h"
 
 namespace zelmaro {
@@ -20,6 +21,10 @@ namespace {
 // The solution is good enough once an iteration moves no cell by a thousandth of the
 // level interval. The cap only guards against a map on which the solver would crawl.
 constexpr double kTolerance = 0.001;
+// A first solve that only gives the slopes for the sub-pixel correction may stop earlier:
+// the lifts it gives are within a few thousandths of an interval of those of the exact
+// solution, and the second solve goes down to kTolerance.
+constexpr double kSlopeTolerance = 0.004;
 constexpr int kMostIterations = 400;
 // The correction never lifts a contour cell by half an interval or more: its true
 // altitude is below the next level.
@@ -126,29 +131,29 @@ SurfaceSolution Solve(SurfaceProblem problem, const SurfaceParameters& parameter
     progress.Report(1.0);
     return solution;
   }
-  const double lowest = (problem.levels.front() - problem.base) / problem.interval - 1.0;
-  const double highest = (problem.levels.back() - problem.base) / problem.interval + 1.0;
-  // The far corners beyond the outermost lines converge slowest and are clamped anyway:
-  // their changes do not keep the solver going.
-  const ValueRange counted{static_cast<float>(lowest), static_cast<float>(highest)};
+  // The ranges the map allows each region of free cells; a cell that will be clamped to
+  // its range does not keep the solver going (the far corners beyond the outermost
+  // lines, where the surface is held least, converge slowest).
+  const SurfaceRegions regions = FindRegions(problem.held, problem.values);
   SurfaceSolver solver(std::move(problem.held), std::move(problem.values), parameters.Tension);
   const double firstShare = parameters.SubPixelCorrection ? 0.55 : 1.0;
   solver.FullMultigrid(progress.Part(0.0, 0.15 * firstShare));
-  solution.Iterations = solver.Iterate(kTolerance, counted, kMostIterations,
-                                       progress.Part(0.15 * firstShare, firstShare));
+  solution.Iterations =
+      solver.Iterate(parameters.SubPixelCorrection ? kSlopeTolerance : kTolerance, &regions,
+                     kMostIterations, progress.Part(0.15 * firstShare, firstShare));
   if (parameters.SubPixelCorrection) {
     LiftHeldCells(solver.Values(), solver.Held());
     solution.Iterations +=
-        solver.Iterate(kTolerance, counted, kMostIterations, progress.Part(firstShare, 1.0));
+        solver.Iterate(kTolerance, &regions, kMostIterations, progress.Part(firstShare, 1.0));
   }
   solution.Levels = std::move(solver.Values());
-  // Beyond the outermost lines nothing holds the surface: it may rise or fall no more
-  // than one interval past the levels, or the map would have drawn another line.
   FloatGrid& levels = solution.Levels;
   ForGridLines(levels.Lines(), levels.Columns(), [&](int begin, int end) {
     for (int i = begin; i < end; ++i) {
       for (int j = 0; j < levels.Columns(); ++j) {
-        levels[i][j] = static_cast<float>(std::clamp<double>(levels[i][j], lowest, highest));
+        if (regions.region[i][j] == SurfaceRegions::kHeld) continue;
+        const ValueRange& range = regions.RangeOf(i, j);
+        levels[i][j] = std::clamp(levels[i][j], range.lowest, range.highest);
       }
     }
   });

@@ -40,16 +40,17 @@ struct SurfaceSolution {
 
 // The surface of least (1 - T) x curvature^2 + T x slope^2 through the contour cells
 // (SurfaceStencil.h), solved until no cell changes by a thousandth of the level interval,
-// then corrected for the sub-pixel position of the lines when asked. Beyond the outermost lines the
-// surface goes on as the lines left it, but never more than one level interval below the lowest
-// level or above the highest. The level interval is the smallest step between two
-// altitudes of the contour cells. A map of a single level gives that level everywhere;
-// a map of contour cells only gives them back. Throws Error when no cell has an altitude
-// or the tension is out of range, CommandCancelled when `progress` asks to stop.
+// then corrected for the sub-pixel position of the lines when asked. Beyond the
+// outermost lines the surface goes on as the lines left it, but never more than one
+// level interval beyond them, and between lines it stays within their levels
+// (SurfaceRegions.h). The level interval is the smallest step between two altitudes of
+// the contour cells. A map of a single level gives that level everywhere; a map of
+// contour cells only gives them back. Throws Error when no cell has an altitude or the
+// tension is out of range, CommandCancelled when `progress` asks to stop.
 SurfaceSolution SolveSurface(const IntGrid& seeded, const SurfaceParameters& parameters,
                              const Progress& progress = {});
 
-// The same as a DEM, rounded as the other interpolations round (half up, toward zero).
+// The same as a DEM, rounded half up as the other interpolations round.
 IntGrid InterpolateSurface(const IntGrid& seeded, const SurfaceParameters& parameters,
                            const Progress& progress = {});
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 
 #include "core/Grid.h"
 #include "interp/SurfaceGalerkin.h"
@@ -47,8 +48,18 @@ struct InteriorStencil {
         farX(static_cast<float>(stencil(0, 2))),
         farY(static_cast<float>(stencil(2, 0))) {}
 
-  // The left neighbour comes last: in a sweep along the line it is the value just
-  // computed, and the rest of the sum need not wait for it.
+  // The sum around the cell `at` of a grid whose lines are `stride` cells apart. The left
+  // neighbour comes last: in a sweep along the line it is the value just computed, and
+  // the rest of the sum need not wait for it.
+  float NeighbourSum(const float* at, std::ptrdiff_t stride) const {
+    const float rest =
+        nearY * (at[-stride] + at[stride]) +
+        diagonal * (at[-stride - 1] + at[-stride + 1] + at[stride - 1] + at[stride + 1]) +
+        farY * (at[-2 * stride] + at[2 * stride]) + farX * (at[-2] + at[2]) + nearX * at[1];
+    return rest + nearX * at[-1];
+  }
+
+  // The same, the five lines around the cell's given, at column j.
   float NeighbourSum(const float* up2, const float* up, const float* row, const float* down,
                      const float* down2, int j) const {
     const float rest =
@@ -74,21 +85,25 @@ struct MirrorStencil {
     }
   }
 
-  float NeighbourSum(const FloatGrid& values, int line, int j) const {
-    const float* up2 = values[line - 2];
-    const float* up = values[line - 1];
-    const float* row = values[line];
-    const float* down = values[line + 1];
-    const float* down2 = values[line + 2];
-    const auto pair = [j](const float* a, const float* b, int dc) {
-      return a[j - dc] + a[j + dc] + b[j - dc] + b[j + dc];
+  // The sum around the cell `at` of a grid whose lines are `stride` cells apart, the
+  // left neighbour last, as for the given grid's stencil.
+  float NeighbourSum(const float* at, std::ptrdiff_t stride) const {
+    const float* up2 = at - 2 * stride;
+    const float* up = at - stride;
+    const float* down = at + stride;
+    const float* down2 = at + 2 * stride;
+    const auto pair = [](const float* a, const float* b, int dc) {
+      return a[-dc] + a[dc] + b[-dc] + b[dc];
     };
-    // The left neighbour last, as for the given grid's stencil.
-    const float rest = quarter[1][0] * (up[j] + down[j]) + quarter[1][1] * pair(up, down, 1) +
-                       quarter[1][2] * pair(up, down, 2) + quarter[2][0] * (up2[j] + down2[j]) +
+    const float rest = quarter[1][0] * (*up + *down) + quarter[1][1] * pair(up, down, 1) +
+                       quarter[1][2] * pair(up, down, 2) + quarter[2][0] * (*up2 + *down2) +
                        quarter[2][1] * pair(up2, down2, 1) + quarter[2][2] * pair(up2, down2, 2) +
-                       quarter[0][2] * (row[j - 2] + row[j + 2]) + quarter[0][1] * row[j + 1];
-    return rest + quarter[0][1] * row[j - 1];
+                       quarter[0][2] * (at[-2] + at[2]) + quarter[0][1] * at[1];
+    return rest + quarter[0][1] * at[-1];
+  }
+
+  float NeighbourSum(const FloatGrid& values, int line, int j) const {
+    return NeighbourSum(values[line] + j, values.Columns());
   }
 };
 

@@ -17,9 +17,12 @@ using surface_kernels::OwnNeighbourSum;
 
 namespace {
 
-// Sweeps before and after the coarse correction of a V-cycle, and the pairs of sweeps
-// (forward and backward) that solve the coarsest grid of a few cells.
-constexpr int kSmoothings = 1;
+// Sweeps before and after the coarse correction of a V-cycle: one on the given grid and
+// on the first coarser one, three on the others, which cost little and spare iterations;
+// and the pairs of sweeps (forward and backward) that solve the coarsest grid of a few
+// cells.
+constexpr int kFineSmoothings = 1;
+constexpr int kCoarseSmoothings = 3;
 constexpr int kCoarsestSweepPairs = 40;
 // The smoother runs through bands of this many lines, the even bands in parallel, then
 // the odd ones.
@@ -156,9 +159,8 @@ void SurfaceMultigrid::SmoothGivenLines(FloatGrid& values, const FloatGrid& righ
   SweepLines(first, last, columns, forward, [&](int i, int j) {
     if (held_[i][j] != 0) return;
     if (i >= 2 && i < lines - 2 && j >= 2 && j < columns - 2) {
-      values[i][j] = (right[i][j] - interior.NeighbourSum(values[i - 2], values[i - 1], values[i],
-                                                          values[i + 1], values[i + 2], j)) *
-                     inverseCentre;
+      float* at = values[i] + j;
+      *at = (right[i][j] - interior.NeighbourSum(at, columns)) * inverseCentre;
       return;
     }
     const CellStencil& stencil = GivenStencil(i, j);
@@ -175,8 +177,9 @@ void SurfaceMultigrid::SmoothCoarseLines(const Level& level, FloatGrid& values,
     const std::size_t cell = static_cast<std::size_t>(i) * level.columns + j;
     const std::int32_t own = level.op.own[cell];
     if (own < 0) {
-      values[i][j] =
-          (right[i][j] - level.regular.NeighbourSum(values, i, j)) * level.regular.inverse;
+      float* at = values.Data() + cell;
+      *at = (right.Data()[cell] - level.regular.NeighbourSum(at, level.columns)) *
+            level.regular.inverse;
       return;
     }
     const auto& stencil = level.op.stencils[static_cast<std::size_t>(own)];
@@ -351,14 +354,15 @@ void SurfaceMultigrid::VCycle(std::size_t index, FloatGrid& values, const FloatG
     }
     return;
   }
-  for (int k = 0; k < kSmoothings; ++k) Smooth(index, values, right, true);
+  const int smoothings = index < 2 ? kFineSmoothings : kCoarseSmoothings;
+  for (int k = 0; k < smoothings; ++k) Smooth(index, values, right, true);
   Residual(index, values, &right, residual);
   Level& coarse = levels_[index + 1];
   Restrict(index, residual, coarse.rightSide);
   coarse.values.Fill(0.0f);
   VCycle(index + 1, coarse.values, coarse.rightSide, coarse.residual);
   AddInterpolated(index, coarse.values, values);
-  for (int k = 0; k < kSmoothings; ++k) Smooth(index, values, right, false);
+  for (int k = 0; k < smoothings; ++k) Smooth(index, values, right, false);
 }
 
 void SurfaceMultigrid::Precondition(std::size_t index, const FloatGrid& r, FloatGrid& z,

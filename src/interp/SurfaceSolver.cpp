@@ -38,9 +38,9 @@ double Dot(const FloatGrid& a, const FloatGrid& b) {
 }
 
 // x += alpha p and r += alpha q; returns the largest change of x among the cells that
-// end within `counted`.
+// end within (or near) the ranges of their regions; all cells without regions.
 float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, float alpha,
-           const ValueRange& counted) {
+           const SurfaceRegions* regions) {
   std::vector<float> lineChanges(static_cast<std::size_t>(x.Lines()), 0.0f);
   ForGridLines(x.Lines(), x.Columns(), [&](int begin, int end) {
     for (int i = begin; i < end; ++i) {
@@ -53,8 +53,19 @@ float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, f
         const float change = alpha * pRow[j];
         xRow[j] += change;
         rRow[j] += alpha * qRow[j];
-        const bool inside = xRow[j] >= counted.lowest && xRow[j] <= counted.highest;
-        largest = std::max(largest, inside ? std::abs(change) : 0.0f);
+      }
+      if (regions == nullptr) {
+        for (int j = 0; j < x.Columns(); ++j)
+          largest = std::max(largest, std::abs(alpha * pRow[j]));
+      } else {
+        const std::uint16_t* labels = regions->region[i];
+        for (int j = 0; j < x.Columns(); ++j) {
+          if (labels[j] == SurfaceRegions::kHeld) continue;
+          const ValueRange& range = regions->ranges[labels[j]];
+          // Half an interval past its range, a cell is taken to stay beyond it.
+          if (xRow[j] < range.lowest - 0.5f || xRow[j] > range.highest + 0.5f) continue;
+          largest = std::max(largest, std::abs(alpha * pRow[j]));
+        }
       }
       lineChanges[static_cast<std::size_t>(i)] = largest;
     }
@@ -77,7 +88,7 @@ void NextDirection(FloatGrid& p, const FloatGrid& z, float beta) {
 // grid `level` that take part, the held cells of x given. Stops once an iteration changes
 // no counted cell by `tolerance`.
 int ConjugateGradients(SurfaceMultigrid& multigrid, std::size_t level, FloatGrid& x,
-                       const FloatGrid* right, double tolerance, const ValueRange& counted,
+                       const FloatGrid* right, double tolerance, const SurfaceRegions* regions,
                        int maxIterations, const Progress& progress,
                        SurfaceSolver::Workspace& work) {
   const int lines = x.Lines();
@@ -98,7 +109,7 @@ int ConjugateGradients(SurfaceMultigrid& multigrid, std::size_t level, FloatGrid
     multigrid.Residual(level, p, nullptr, q);  // q = -A p
     const double curvature = -Dot(p, q);
     if (!(rho > 0.0) || !(curvature > 0.0)) return iteration - 1;  // nothing left to solve
-    const double change = Step(x, r, p, q, static_cast<float>(rho / curvature), counted);
+    const double change = Step(x, r, p, q, static_cast<float>(rho / curvature), regions);
     if (change < tolerance) {
       progress.Report(1.0);
       return iteration;
@@ -153,7 +164,7 @@ void SurfaceSolver::FullMultigrid(const Progress& progress) {
     FloatGrid start(multigrid_.Lines(level), multigrid_.Columns(level));
     if (!solution.Empty()) multigrid_.AddInterpolated(level, solution, start);
     solution = std::move(start);
-    ConjugateGradients(multigrid_, level, solution, &multigrid_.RightSide(level), 0.0, ValueRange{},
+    ConjugateGradients(multigrid_, level, solution, &multigrid_.RightSide(level), 0.0, nullptr,
                        kIterationsPerCoarserGrid, {}, work);
     doneCells += static_cast<double>(solution.CellCount());
     progress.Report(doneCells / totalCells);
@@ -161,9 +172,9 @@ void SurfaceSolver::FullMultigrid(const Progress& progress) {
   multigrid_.AddInterpolated(0, solution, values_);
 }
 
-int SurfaceSolver::Iterate(double tolerance, const ValueRange& counted, int maxIterations,
+int SurfaceSolver::Iterate(double tolerance, const SurfaceRegions* regions, int maxIterations,
                            const Progress& progress) {
-  return ConjugateGradients(multigrid_, 0, values_, nullptr, tolerance, counted, maxIterations,
+  return ConjugateGradients(multigrid_, 0, values_, nullptr, tolerance, regions, maxIterations,
                             progress, work_);
 }
 

@@ -1,19 +1,11 @@
 #pragma once
 
-#include <limits>
-
 #include "core/Grid.h"
 #include "core/Progress.h"
 #include "interp/SurfaceMultigrid.h"
+#include "interp/SurfaceRegions.h"
 
 namespace zelmaro {
-
-// The values whose changes count for the convergence of the solver: cells beyond them
-// are clamped to them afterwards, so how they change does not show.
-struct ValueRange {
-  float lowest = -std::numeric_limits<float>::max();
-  float highest = std::numeric_limits<float>::max();
-};
 
 // The surface through the held cells: the normal equations of the surface energy
 // solved by conjugate gradients preconditioned with a multigrid V-cycle, started from
@@ -30,10 +22,11 @@ class SurfaceSolver {
   // free cells.
   void FullMultigrid(const Progress& progress);
 
-  // Iterates on the given grid until no cell whose value lies within `counted` changes
-  // by `tolerance` or more in an iteration, or `maxIterations` have run; reports after
-  // each iteration. Returns the number of iterations.
-  int Iterate(double tolerance, const ValueRange& counted, int maxIterations,
+  // Iterates on the given grid until no cell changes by `tolerance` or more in an
+  // iteration, or `maxIterations` have run; reports after each iteration. With
+  // `regions`, a cell outside the range of its region does not count: it will be
+  // clamped. Returns the number of iterations.
+  int Iterate(double tolerance, const SurfaceRegions* regions, int maxIterations,
               const Progress& progress);
 
   // The held cells as given, the others as solved so far. A held cell's value may be

@@ -6,8 +6,9 @@ namespace zelmaro {
 
 // The grid transfers of the surface multigrid along one axis. A coarser grid halves an
 // axis (cell c of the coarse grid stands where cell 2c of the fine grid stands) or keeps
-// it. A fine cell is interpolated linearly from the coarse cells on either side; one
-// past the last coarse cell takes that cell's value whole.
+// it. A fine cell is interpolated linearly from the coarse cells on either side: the
+// coarse grid reaches one fine cell past an even number of fine cells, so that every
+// fine cell has coarse cells on both sides and a plane stays a plane.
 
 // The coarse cells a fine cell is interpolated from, with their weights.
 struct AxisSource {
@@ -19,8 +20,8 @@ struct AxisSource {
 inline AxisSource SourcesOfFine(int fine, int coarseCount, bool halves) {
   if (!halves) return {1, {fine, 0}, {1.0f, 0.0f}};
   if (fine % 2 == 0) return {1, {fine / 2, 0}, {1.0f, 0.0f}};
-  if (fine / 2 + 1 < coarseCount) return {2, {fine / 2, fine / 2 + 1}, {0.5f, 0.5f}};
-  return {1, {fine / 2, 0}, {1.0f, 0.0f}};
+  (void)coarseCount;
+  return {2, {fine / 2, fine / 2 + 1}, {0.5f, 0.5f}};
 }
 
 // The fine cells a coarse cell is interpolated to, with the same weights: the
@@ -45,13 +46,14 @@ inline AxisShare SharesOfCoarse(int coarse, int coarseCount, int fineCount, bool
   }
   add(2 * coarse - 1, 0.5f);
   add(2 * coarse, 1.0f);
-  add(2 * coarse + 1, coarse + 1 < coarseCount ? 0.5f : 1.0f);
+  (void)coarseCount;
+  add(2 * coarse + 1, 0.5f);
   return share;
 }
 
 // The number of cells of an axis on the next coarser grid.
 inline int CoarserCount(int count, bool halves) {
-  return halves ? (count + 1) / 2 : count;
+  return halves ? count / 2 + 1 : count;
 }
 
 }  // namespace zelmaro

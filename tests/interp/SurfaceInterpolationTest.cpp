@@ -139,6 +139,16 @@ TEST(SurfaceInterpolation, UnusualMapsGiveTheDocumentedSurfaceOrAClearError) {
   }
 }
 
+TEST(SurfaceInterpolation, ARegionStaysWithinTheLevelsOfItsLines) {
+  // Lines of 100, 300 and 200 in columns 0, 2 and 4. Beyond the line of 200 the surface
+  // falls on as it came to it (by 75 a cell), but no lower than 100: there is no line of
+  // 100 on that side. Between the lines of 100 and 300 it stays between them.
+  const IntGrid dem = InterpolateSurface(Seeded({"1.2.3......"}, {100, 300, 200}), {0.0, false});
+  EXPECT_EQ(dem[0][5], 125);
+  for (int j = 6; j < 11; ++j) EXPECT_EQ(dem[0][j], 100) << j;
+  for (int j = 0; j < 5; ++j) EXPECT_TRUE(dem[0][j] >= 100 && dem[0][j] <= 300) << j;
+}
+
 TEST(SurfaceInterpolation, BundledExampleKeepsItsLinesConvertsUnitsAndSetsTheRange) {
   SessionState session = testing::LoadVolcanoSession();
   SurfaceInterpolation(session, 1, 100, {kDefaultSurfaceTension, false});

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "interp/Dilation.h"
@@ -129,10 +130,43 @@ DoubleGrid SurfaceAltitudes(const IntGrid& seeded, double tension, bool subPixel
     }
     solved = Minimise(differences, freeIndex, freeCount, lifted);
   }
+  // Each region of free cells (4-connected) between the levels of the held cells it
+  // touches, or within one interval of its only level.
   DoubleGrid altitudes(lines, columns);
-  for (int k = 0; k < cellCount; ++k) {
-    altitudes.Data()[k] =
-        std::clamp(solved[k], *levels.begin() - interval, *levels.rbegin() + interval);
+  std::vector<int> region(static_cast<std::size_t>(cellCount), -1);
+  for (int k = 0; k < cellCount; ++k) altitudes.Data()[k] = solved[k];
+  for (int start = 0; start < cellCount; ++start) {
+    if (freeIndex[static_cast<std::size_t>(start)] < 0 ||
+        region[static_cast<std::size_t>(start)] >= 0) {
+      continue;
+    }
+    std::vector<int> members{start};
+    region[static_cast<std::size_t>(start)] = start;
+    double lowest = 1e300;
+    double highest = -1e300;
+    for (std::size_t next = 0; next < members.size(); ++next) {
+      const int i = members[next] / columns;
+      const int j = members[next] % columns;
+      for (const auto& [di, dj] :
+           {std::pair{-1, 0}, std::pair{1, 0}, std::pair{0, -1}, std::pair{0, 1}}) {
+        if (i + di < 0 || j + dj < 0 || i + di >= lines || j + dj >= columns) continue;
+        const int neighbour = (i + di) * columns + j + dj;
+        if (freeIndex[static_cast<std::size_t>(neighbour)] < 0) {
+          lowest = std::min(lowest, values[neighbour]);
+          highest = std::max(highest, values[neighbour]);
+        } else if (region[static_cast<std::size_t>(neighbour)] < 0) {
+          region[static_cast<std::size_t>(neighbour)] = start;
+          members.push_back(neighbour);
+        }
+      }
+    }
+    if (lowest == highest) {
+      lowest -= interval;
+      highest += interval;
+    }
+    for (const int member : members) {
+      altitudes.Data()[member] = std::clamp(solved[member], lowest, highest);
+    }
   }
   return altitudes;
 }

@@ -13,12 +13,10 @@ using RowSource = std::function<bool(int line, int column, StencilRow& row)>;
 
 // The row of coarse cell (line, column): the fine rows of the cells it interpolates to,
 // weighted, gathered onto the coarse cells their neighbours are interpolated from.
-StencilRow GalerkinRow(const FinerOperator& finer, const RowSource& rowOf, int coarseLines,
-                       int coarseColumns, int line, int column) {
+StencilRow GalerkinRow(const FinerOperator& finer, const RowSource& rowOf, int line, int column) {
   const double scale = 1.0 / ((finer.halvesLines ? 2 : 1) * (finer.halvesColumns ? 2 : 1));
-  const AxisShare lineShare = SharesOfCoarse(line, coarseLines, finer.lines, finer.halvesLines);
-  const AxisShare columnShare =
-      SharesOfCoarse(column, coarseColumns, finer.columns, finer.halvesColumns);
+  const AxisShare lineShare = SharesOfCoarse(line, finer.lines, finer.halvesLines);
+  const AxisShare columnShare = SharesOfCoarse(column, finer.columns, finer.halvesColumns);
   StencilRow coarse{};
   StencilRow fine{};
   for (int a = 0; a < lineShare.count; ++a) {
@@ -28,12 +26,11 @@ StencilRow GalerkinRow(const FinerOperator& finer, const RowSource& rowOf, int c
       if (!rowOf(fineLine, fineColumn, fine)) continue;
       const double weight = scale * lineShare.weight[a] * columnShare.weight[b];
       for (int dl = -2; dl <= 2; ++dl) {
-        const AxisSource lineSource = SourcesOfFine(fineLine + dl, coarseLines, finer.halvesLines);
+        const AxisSource lineSource = SourcesOfFine(fineLine + dl, finer.halvesLines);
         for (int dc = -2; dc <= 2; ++dc) {
           const double coefficient = fine[StencilIndex(dl, dc)];
           if (coefficient == 0.0) continue;
-          const AxisSource columnSource =
-              SourcesOfFine(fineColumn + dc, coarseColumns, finer.halvesColumns);
+          const AxisSource columnSource = SourcesOfFine(fineColumn + dc, finer.halvesColumns);
           for (int s = 0; s < lineSource.count; ++s) {
             for (int t = 0; t < columnSource.count; ++t) {
               coarse[StencilIndex(lineSource.coarse[s] - line, columnSource.coarse[t] - column)] +=
@@ -99,9 +96,7 @@ CoarseOperator GalerkinOperator(const FinerOperator& finer) {
   wide.lines = finer.halvesLines ? 33 : 9;
   wide.columns = finer.halvesColumns ? 33 : 9;
   const StencilRow regularRow =
-      GalerkinRow(wide, regular, CoarserCount(wide.lines, finer.halvesLines),
-                  CoarserCount(wide.columns, finer.halvesColumns), finer.halvesLines ? 8 : 4,
-                  finer.halvesColumns ? 8 : 4);
+      GalerkinRow(wide, regular, finer.halvesLines ? 8 : 4, finer.halvesColumns ? 8 : 4);
   // It is unchanged by the reflections of the lines and the columns, up to rounding,
   // which is averaged out so that each coefficient may serve its mirror images.
   StencilRow mirrored{};
@@ -145,7 +140,7 @@ CoarseOperator GalerkinOperator(const FinerOperator& finer) {
       const int line = ownedCells[static_cast<std::size_t>(k)] / coarseColumns;
       const int column = ownedCells[static_cast<std::size_t>(k)] % coarseColumns;
       coarse.stencils[static_cast<std::size_t>(k)] =
-          ToFloat(GalerkinRow(finer, finer.rowOf, coarseLines, coarseColumns, line, column));
+          ToFloat(GalerkinRow(finer, finer.rowOf, line, column));
     }
   });
   return coarse;

@@ -295,7 +295,7 @@ void SurfaceMultigrid::Restrict(std::size_t index, const FloatGrid& fine, FloatG
     std::vector<float> gathered(static_cast<std::size_t>(level.columns));
     for (int i = begin; i < end; ++i) {
       // The fine lines this coarse line stands for, weighted, then their columns.
-      const AxisShare lineShare = SharesOfCoarse(i, coarseLines, level.lines, level.halvesLines);
+      const AxisShare lineShare = SharesOfCoarse(i, level.lines, level.halvesLines);
       std::fill(gathered.begin(), gathered.end(), 0.0f);
       for (int a = 0; a < lineShare.count; ++a) {
         const float* fineRow = fine[lineShare.fine[a]];
@@ -308,7 +308,7 @@ void SurfaceMultigrid::Restrict(std::size_t index, const FloatGrid& fine, FloatG
         continue;
       }
       for (int j = 0; j < coarseColumns; ++j) {
-        const AxisShare share = SharesOfCoarse(j, coarseColumns, level.columns, true);
+        const AxisShare share = SharesOfCoarse(j, level.columns, true);
         float sum = 0.0f;
         for (int b = 0; b < share.count; ++b) sum += share.weight[b] * gathered[share.fine[b]];
         coarseRow[j] = sum;
@@ -324,7 +324,7 @@ void SurfaceMultigrid::AddInterpolated(std::size_t index, const FloatGrid& coars
     std::vector<float> line(static_cast<std::size_t>(coarse.Columns()));
     for (int i = begin; i < end; ++i) {
       // The coarse lines this fine line lies between, weighted, then along the line.
-      const AxisSource lineSource = SourcesOfFine(i, coarse.Lines(), level.halvesLines);
+      const AxisSource lineSource = SourcesOfFine(i, level.halvesLines);
       const float* first = coarse[lineSource.coarse[0]];
       const float* second = coarse[lineSource.coarse[lineSource.count - 1]];
       for (int j = 0; j < coarse.Columns(); ++j) {

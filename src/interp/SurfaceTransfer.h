@@ -17,10 +17,9 @@ struct AxisSource {
   std::array<float, 2> weight{};
 };
 
-inline AxisSource SourcesOfFine(int fine, int coarseCount, bool halves) {
+inline AxisSource SourcesOfFine(int fine, bool halves) {
   if (!halves) return {1, {fine, 0}, {1.0f, 0.0f}};
   if (fine % 2 == 0) return {1, {fine / 2, 0}, {1.0f, 0.0f}};
-  (void)coarseCount;
   return {2, {fine / 2, fine / 2 + 1}, {0.5f, 0.5f}};
 }
 
@@ -32,7 +31,7 @@ struct AxisShare {
   std::array<float, 3> weight{};
 };
 
-inline AxisShare SharesOfCoarse(int coarse, int coarseCount, int fineCount, bool halves) {
+inline AxisShare SharesOfCoarse(int coarse, int fineCount, bool halves) {
   AxisShare share;
   const auto add = [&share, fineCount](int fine, float weight) {
     if (fine < 0 || fine >= fineCount) return;
@@ -46,7 +45,6 @@ inline AxisShare SharesOfCoarse(int coarse, int coarseCount, int fineCount, bool
   }
   add(2 * coarse - 1, 0.5f);
   add(2 * coarse, 1.0f);
-  (void)coarseCount;
   add(2 * coarse + 1, 0.5f);
   return share;
 }

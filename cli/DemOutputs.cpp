@@ -61,4 +61,17 @@ void WriteDemOutputs(const DemOutputOptions& options, const GeoOutputs& geo,
   }
 }
 
+int RunRasterInterpolation(const CliArguments& arguments, const DemOutputOptions& options,
+                           const std::function<void(SessionState&)>& interpolate) {
+  SessionState session;
+  const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
+  DemOutputOptions resolved = options;
+  const GeoOutputs geo = ResolveGeoOutputs(options.geo, session, mapGeoreference,
+                                           arguments.Text("raw"), resolved.zone);
+  interpolate(session);
+  WriteDemOutputs(resolved, geo, session);
+  std::printf("DemMin %d\nDemMax %d\n", session.DemMin, session.DemMax);
+  return 0;
+}
+
 }  // namespace zelmaro::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -35,5 +36,10 @@ DemOutputOptions ReadDemOutputOptions(const CliArguments& arguments);
 // Writes STEM_m4.raw with STEM_m4.txt and the outputs asked for, each announced on the
 // standard output.
 void WriteDemOutputs(const DemOutputOptions& options, const GeoOutputs& geo, SessionState& session);
+
+// An interpolation subcommand: loads the map of --raw and --table, fills the session's
+// DEM with `interpolate`, writes the outputs and prints DemMin and DemMax.
+int RunRasterInterpolation(const CliArguments& arguments, const DemOutputOptions& options,
+                           const std::function<void(SessionState&)>& interpolate);
 
 }  // namespace zelmaro::cli

@@ -1,8 +1,5 @@
 // zelmaro-cli dilation: the Dilation command on a raw contour-line image, and the DEM
 // saved as Save DEM writes it.
-#include <cstdio>
-#include <optional>
-
 #include "CliCommand.h"
 #include "DemOutputs.h"
 #include "interp/Dilation.h"
@@ -12,16 +9,11 @@ namespace {
 
 int RunDilation(const CliArguments& arguments) {
   arguments.RejectUnknown(DemOutputOptionNames());
-  DemOutputOptions options = ReadDemOutputOptions(arguments);
-  SessionState session;
-  const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
-  const GeoOutputs geo =
-      ResolveGeoOutputs(options.geo, session, mapGeoreference, arguments.Text("raw"), options.zone);
-  SeedDemGrid(session, options.scaleIn, options.scaleOut);
-  DilationInterpolation(session);
-  WriteDemOutputs(options, geo, session);
-  std::printf("DemMin %d\nDemMax %d\n", session.DemMin, session.DemMax);
-  return 0;
+  const DemOutputOptions options = ReadDemOutputOptions(arguments);
+  return RunRasterInterpolation(arguments, options, [&options](SessionState& session) {
+    SeedDemGrid(session, options.scaleIn, options.scaleOut);
+    DilationInterpolation(session);
+  });
 }
 
 const CliRegistration registration({

@@ -1,8 +1,5 @@
 // zelmaro-cli surface: the Surface Interpolation command on a raw contour-line image,
 // and the DEM saved as Save DEM writes it.
-#include <cstdio>
-#include <optional>
-
 #include "CliCommand.h"
 #include "DemOutputs.h"
 #include "interp/SurfaceInterpolation.h"
@@ -14,19 +11,14 @@ int RunSurface(const CliArguments& arguments) {
   std::set<std::string> known = DemOutputOptionNames();
   known.insert({"tension", "no-subpixel"});
   arguments.RejectUnknown(known);
-  DemOutputOptions options = ReadDemOutputOptions(arguments);
+  const DemOutputOptions options = ReadDemOutputOptions(arguments);
   SurfaceParameters parameters;
   if (arguments.Has("tension")) parameters.Tension = arguments.Real("tension");
   parameters.SubPixelCorrection = !arguments.Has("no-subpixel");
   CheckSurfaceParameters(parameters);
-  SessionState session;
-  const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
-  const GeoOutputs geo =
-      ResolveGeoOutputs(options.geo, session, mapGeoreference, arguments.Text("raw"), options.zone);
-  SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters);
-  WriteDemOutputs(options, geo, session);
-  std::printf("DemMin %d\nDemMax %d\n", session.DemMin, session.DemMax);
-  return 0;
+  return RunRasterInterpolation(arguments, options, [&](SessionState& session) {
+    SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters);
+  });
 }
 
 const CliRegistration registration({

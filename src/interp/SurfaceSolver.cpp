@@ -62,8 +62,8 @@ float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, f
         for (int j = 0; j < x.Columns(); ++j) {
           if (labels[j] == SurfaceRegions::kHeld) continue;
           const ValueRange& range = regions->ranges[labels[j]];
-          // Half an interval past its range, a cell is taken to stay beyond it.
-          if (xRow[j] < range.lowest - 0.5f || xRow[j] > range.highest + 0.5f) continue;
+          // A quarter of an interval past its range, a cell is taken to stay beyond it.
+          if (xRow[j] < range.lowest - 0.25f || xRow[j] > range.highest + 0.25f) continue;
           largest = std::max(largest, std::abs(alpha * pRow[j]));
         }
       }

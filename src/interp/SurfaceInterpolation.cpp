@@ -26,7 +26,7 @@ constexpr double kTolerance = 0.001;
 // solution, and the second solve goes down to kTolerance.
 constexpr double kSlopeTolerance = 0.004;
 constexpr int kMostIterations = 400;
-// The correction never lifts a contour cell by half an interval or more: its true
+// The correction never lifts a contour cell by more than half an interval: its true
 // altitude is below the next level.
 constexpr double kLargestLift = 0.5;
 

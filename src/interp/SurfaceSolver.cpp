@@ -55,8 +55,9 @@ float Step(FloatGrid& x, FloatGrid& r, const FloatGrid& p, const FloatGrid& q, f
         rRow[j] += alpha * qRow[j];
       }
       if (regions == nullptr) {
-        for (int j = 0; j < x.Columns(); ++j)
+        for (int j = 0; j < x.Columns(); ++j) {
           largest = std::max(largest, std::abs(alpha * pRow[j]));
+        }
       } else {
         const std::uint16_t* labels = regions->region[i];
         for (int j = 0; j < x.Columns(); ++j) {

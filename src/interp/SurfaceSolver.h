@@ -24,8 +24,8 @@ class SurfaceSolver {
 
   // Iterates on the given grid until no cell changes by `tolerance` or more in an
   // iteration, or `maxIterations` have run; reports after each iteration. With
-  // `regions`, a cell outside the range of its region does not count: it will be
-  // clamped. Returns the number of iterations.
+  // `regions`, a cell a quarter of an interval or more beyond the range of its region
+  // does not count: it will be clamped. Returns the number of iterations.
   int Iterate(double tolerance, const SurfaceRegions* regions, int maxIterations,
               const Progress& progress);
 

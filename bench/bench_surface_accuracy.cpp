@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -203,6 +204,7 @@ void Compare(const char* title, const ContourMap& map, const DoubleGrid& truth,
 }
 
 void WriteCoarseMap(const std::string& folder, const ContourMap& map, const DoubleGrid& truth) {
+  std::filesystem::create_directories(folder);
   zelmaro::WriteFileAtomically(
       folder + "/coarse.raw",
       std::string_view(reinterpret_cast<const char*>(map.codes.Data()), map.codes.CellCount()));
@@ -226,6 +228,9 @@ void WriteCoarseMap(const std::string& folder, const ContourMap& map, const Doub
 
 }  // namespace
 
+void Run(const std::vector<std::string>& words, const std::string& writeFolder,
+         const zelmaro::SurfaceParameters& parameters);
+
 int main(int argc, char** argv) {
   std::vector<std::string> words(argv + 1, argv + argc);
   std::string writeFolder;
@@ -245,6 +250,17 @@ int main(int argc, char** argv) {
                  "[--tension T] [--write DIR]\n");
     return 2;
   }
+  try {
+    Run(words, writeFolder, parameters);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "ERROR: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
+
+void Run(const std::vector<std::string>& words, const std::string& writeFolder,
+         const zelmaro::SurfaceParameters& parameters) {
   const DoubleGrid truth = ReadTruthMeters(words[0]);
   if (words.size() >= 3) {
     Compare("(a) bundled example, lines every 5 m", ReadExample(words[1], words[2]), truth,
@@ -254,5 +270,4 @@ int main(int argc, char** argv) {
   const ContourMap coarse = ContoursOf(coarseTruth, 10);
   Compare("(b) coarser map, 3 x 3 block means, lines every 10 m", coarse, coarseTruth, parameters);
   if (!writeFolder.empty()) WriteCoarseMap(writeFolder, coarse, coarseTruth);
-  return 0;
 }

@@ -320,26 +320,37 @@ void SurfaceMultigrid::Restrict(std::size_t index, const FloatGrid& fine, FloatG
 void SurfaceMultigrid::AddInterpolated(std::size_t index, const FloatGrid& coarse,
                                        FloatGrid& fine) const {
   const Level& level = levels_[index];
-  ForGridLines(level.lines, level.columns, [&](int begin, int end) {
-    std::vector<float> line(static_cast<std::size_t>(coarse.Columns()));
+  const int columns = level.columns;
+  ForGridLines(level.lines, columns, [&](int begin, int end) {
+    // The coarse lines a fine line lies between, weighted, then along the line: one
+    // more coarse cell than the fine cells need, which is 0.
+    std::vector<float> line(static_cast<std::size_t>(coarse.Columns()) + 1, 0.0f);
+    std::vector<float> along(static_cast<std::size_t>(columns));
     for (int i = begin; i < end; ++i) {
-      // The coarse lines this fine line lies between, weighted, then along the line.
       const AxisSource lineSource = SourcesOfFine(i, level.halvesLines);
       const float* first = coarse[lineSource.coarse[0]];
       const float* second = coarse[lineSource.coarse[lineSource.count - 1]];
+      const float secondWeight = lineSource.count == 2 ? 0.5f : 0.0f;
+      const float firstWeight = 1.0f - secondWeight;
       for (int j = 0; j < coarse.Columns(); ++j) {
-        line[j] = lineSource.count == 2 ? 0.5f * (first[j] + second[j]) : first[j];
+        line[j] = firstWeight * first[j] + secondWeight * second[j];
+      }
+      const float* source = line.data();
+      if (level.halvesColumns) {
+        for (int j = 0; j < columns / 2; ++j) {
+          along[2 * j] = line[j];
+          along[2 * j + 1] = 0.5f * (line[j] + line[j + 1]);
+        }
+        if (columns % 2 == 1) along[columns - 1] = line[columns / 2];
+        source = along.data();
       }
       float* fineRow = fine[i];
-      const std::uint8_t* held = index == 0 ? held_[i] : nullptr;
-      for (int j = 0; j < level.columns; ++j) {
-        if (held != nullptr && held[j] != 0) continue;
-        if (!level.halvesColumns || j % 2 == 0) {
-          fineRow[j] += line[level.halvesColumns ? j / 2 : j];
-        } else {
-          fineRow[j] +=
-              j / 2 + 1 < coarse.Columns() ? 0.5f * (line[j / 2] + line[j / 2 + 1]) : line[j / 2];
-        }
+      if (index == 0) {
+        // Held cells are 1: a product, not a branch, so that the loop is vectorised.
+        const std::uint8_t* held = held_[i];
+        for (int j = 0; j < columns; ++j) fineRow[j] += source[j] * static_cast<float>(1 - held[j]);
+      } else {
+        for (int j = 0; j < columns; ++j) fineRow[j] += source[j];
       }
     }
   });

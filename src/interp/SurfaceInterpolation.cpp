@@ -43,16 +43,26 @@ struct SurfaceProblem {
 
 SurfaceProblem MakeProblem(const IntGrid& seeded) {
   SurfaceProblem problem;
-  std::set<std::int32_t> levels;
-  std::int32_t last = NoAltitude;
-  for (const std::int32_t value : seeded.Cells()) {
-    if (value == NoAltitude) {
-      problem.anyFree = true;
-    } else if (value != last) {
-      levels.insert(value);
-      last = value;
+  // The distinct altitudes, line by line in parallel, then together.
+  std::vector<std::set<std::int32_t>> lineLevels(static_cast<std::size_t>(seeded.Lines()));
+  std::vector<char> lineHasFree(static_cast<std::size_t>(seeded.Lines()), 0);
+  ForGridLines(seeded.Lines(), seeded.Columns(), [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      std::int32_t last = NoAltitude;
+      for (int j = 0; j < seeded.Columns(); ++j) {
+        const std::int32_t value = seeded[i][j];
+        if (value == NoAltitude) {
+          lineHasFree[static_cast<std::size_t>(i)] = 1;
+        } else if (value != last) {
+          lineLevels[static_cast<std::size_t>(i)].insert(value);
+          last = value;
+        }
+      }
     }
-  }
+  });
+  std::set<std::int32_t> levels;
+  for (const auto& line : lineLevels) levels.insert(line.begin(), line.end());
+  problem.anyFree = std::find(lineHasFree.begin(), lineHasFree.end(), 1) != lineHasFree.end();
   if (levels.empty()) {
     throw Error(
         "No cell of the contour-line image has a code with an altitude: there is no line to "

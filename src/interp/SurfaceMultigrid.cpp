@@ -78,12 +78,14 @@ FinerOperator SurfaceMultigrid::GivenOperator(ByteGrid& irregular) const {
   const int columns = held_.Columns();
   // Held cells take no part, and the cells within 2 of an edge have rows of their own.
   irregular = ByteGrid(lines, columns);
-  for (int i = 0; i < lines; ++i) {
-    for (int j = 0; j < columns; ++j) {
-      const bool edge = i < 2 || j < 2 || i >= lines - 2 || j >= columns - 2;
-      irregular[i][j] = edge || held_[i][j] != 0 ? 1 : 0;
+  ForGridLines(lines, columns, [&](int begin, int end) {
+    for (int i = begin; i < end; ++i) {
+      for (int j = 0; j < columns; ++j) {
+        const bool edge = i < 2 || j < 2 || i >= lines - 2 || j >= columns - 2;
+        irregular[i][j] = edge || held_[i][j] != 0 ? 1 : 0;
+      }
     }
-  }
+  });
   FinerOperator finer;
   finer.lines = lines;
   finer.columns = columns;

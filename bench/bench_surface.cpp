@@ -3,7 +3,7 @@
 // contoured at 20 levels (a contour cell is a cell at or above the level with a
 // 4-neighbour below it).
 //
-//   bench_surface [SIZE ...]        (default: 1000 4000)
+//   bench_surface [--tension T] [SIZE ...]        (default: 0.1, 1000 4000)
 //
 // For each SIZE x SIZE map it prints the wall time of the whole Surface Interpolation
 // command (seeding, solving, sub-pixel correction, rounding) beside the processor time
@@ -75,7 +75,7 @@ struct Figures {
   int iterations = 0;
 };
 
-Figures Run(int size) {
+Figures Run(int size, const zelmaro::SurfaceParameters& parameters) {
   const double baseline = KilobytesOf("VmRSS:");
   zelmaro::SessionState session;
   session.WorkLines = size;
@@ -108,8 +108,7 @@ Figures Run(int size) {
   ResetPeakMemory();
   const double cpuBefore = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
-  const int iterations =
-      zelmaro::SurfaceInterpolation(session, 1, 100, zelmaro::SurfaceParameters{});
+  const int iterations = zelmaro::SurfaceInterpolation(session, 1, 100, parameters);
   const auto stop = std::chrono::steady_clock::now();
   Figures figures;
   figures.iterations = iterations;
@@ -131,13 +130,21 @@ Figures Run(int size) {
 
 int main(int argc, char** argv) {
   std::vector<int> sizes;
-  for (int k = 1; k < argc; ++k) sizes.push_back(std::atoi(argv[k]));
+  zelmaro::SurfaceParameters parameters;
+  for (int k = 1; k < argc; ++k) {
+    const std::string word = argv[k];
+    if (word == "--tension" && k + 1 < argc) {
+      parameters.Tension = std::atof(argv[++k]);
+    } else {
+      sizes.push_back(std::atoi(argv[k]));
+    }
+  }
   if (sizes.empty()) sizes = {1000, 4000};
-  std::printf("surface interpolation, tension 0.1, sub-pixel correction, %d levels, %d threads\n",
-              kLevels, tbb::info::default_concurrency());
+  std::printf("surface interpolation, tension %.2f, sub-pixel correction, %d levels, %d threads\n",
+              parameters.Tension, kLevels, tbb::info::default_concurrency());
   double firstPerCell = 0.0;
   for (const int size : sizes) {
-    const Figures figures = Run(size);
+    const Figures figures = Run(size, parameters);
     const double cells = static_cast<double>(size) * size;
     const double perCell = figures.seconds / cells * 1e9;
     if (firstPerCell == 0.0) firstPerCell = perCell;

@@ -1,9 +1,9 @@
 #include "ui/dialogs/Progress.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace zelmaro {
 
@@ -11,36 +11,39 @@ TProgressForm::TProgressForm(std::int32_t value, QWidget* parent)
     : QDialog(parent, Qt::Tool), Value(value) {
   setObjectName("TProgressForm");
   setWindowTitle(" Process");
+  // While the command lets events through, only this window takes the user's input.
+  setWindowModality(Qt::ApplicationModal);
   ProgressBar = new QProgressBar(this);
   ProgressBar->setObjectName("ProgressBar");
   ProgressBar->setRange(0, 100);
   ProgressBar->setValue(0);
+  ProgressBar->setFormat("%p%");
+  ProgressBar->setTextVisible(true);
   CancelButton = new QPushButton("Cancel", this);
   CancelButton->setObjectName("CancelButton");
-  CancelButton->hide();
-  connect(CancelButton, &QPushButton::clicked, this, [this] { cancelRequested_ = true; });
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(ProgressBar);
-  layout->addWidget(CancelButton, 0, Qt::AlignHCenter);
+  CancelButton->setCursor(Qt::ArrowCursor);
+  connect(CancelButton, &QPushButton::clicked, this, &TProgressForm::RequestCancel);
+  // The bar and its Cancel button side by side keep the window at its usual size.
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(ProgressBar, 1);
+  layout->addWidget(CancelButton);
   setFixedSize(281, 63);
 }
 
-void TProgressForm::SetCancellable(bool cancellable) {
-  cancellable_ = cancellable;
-  CancelButton->setVisible(cancellable);
-  // While a cancellable command runs, only this window takes the user's input.
-  setModal(cancellable);
-  setFixedSize(281, cancellable ? 100 : 63);
-}
-
 void TProgressForm::closeEvent(QCloseEvent* event) {
-  // The window stays until the command has stopped; closing it asks for the stop.
-  if (cancellable_) cancelRequested_ = true;
+  // The window goes when the command has stopped, not before.
   event->ignore();
+  RequestCancel();
 }
 
 void TProgressForm::reject() {
-  if (cancellable_) cancelRequested_ = true;  // Escape, like Cancel
+  RequestCancel();
+}
+
+void TProgressForm::RequestCancel() {
+  cancelRequested_ = true;
+  CancelButton->setEnabled(false);
+  CancelButton->setText("Stopping...");
 }
 
 }  // namespace zelmaro

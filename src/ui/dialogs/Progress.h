@@ -8,15 +8,15 @@ class QPushButton;
 
 namespace zelmaro {
 
-// The small window that shows how far a long command has come. A command that can stop
-// half-way makes it cancellable: it then holds the other windows, offers a Cancel
-// button, and closing it asks the command to stop like Cancel does.
+// The small window that shows how far a long command has come, with the percentage done
+// and a Cancel button. It stays until the command ends: closing it by its frame or
+// pressing Escape asks the command to stop, as Cancel does.
 class TProgressForm : public QDialog {
   Q_OBJECT
  public:
   explicit TProgressForm(std::int32_t value = 0, QWidget* parent = nullptr);
 
-  void SetCancellable(bool cancellable);
+  // True once the user asked the command to stop.
   bool CancelRequested() const { return cancelRequested_; }
 
   QProgressBar* ProgressBar;
@@ -28,7 +28,8 @@ class TProgressForm : public QDialog {
   void reject() override;
 
  private:
-  bool cancellable_ = false;
+  void RequestCancel();
+
   bool cancelRequested_ = false;
 };
 

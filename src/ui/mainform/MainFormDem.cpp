@@ -7,6 +7,7 @@
 #include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
 #include "forms/ResultViewMath.h"
+#include "gis/Crs.h"
 #include "interp/Dilation.h"
 #include "raster/ShadeDem.h"
 #include "ui/dialogs/Deminfo.h"
@@ -86,6 +87,7 @@ void TMainForm::DilInfoClick() {
 
 void TMainForm::InfoDEM1Click() {
   DEMInfoForm->ShowValues(Session, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
+  DEMInfoForm->ShowCrs(CrsLabel(WorkingCrs()));
   ui_.RunModal(*DEMInfoForm);
 }
 

@@ -1,12 +1,17 @@
-// The Raster command of the main window: a raw contour-line image, its size and its
-// altitude table, all or nothing: a failure or a cancel at any step leaves the session,
-// the windows and the buttons as they were.
+// The Raster command of the main window: a raw contour-line image (or a GeoTIFF of
+// contour codes), its size, its map frame when it has one, and its altitude table, all
+// or nothing: a failure or a cancel at any step leaves the session, the windows and the
+// buttons as they were.
 #include <QMdiArea>
 
 #include "core/DisplayBitmap.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/NumberText.h"
 #include "core/Progress.h"
+#include "gis/Crs.h"
+#include "gis/GeoTiff.h"
+#include "gis/GridGeoreference.h"
 #include "raster/RasterFiles.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
@@ -18,6 +23,19 @@
 #include "ui/windows/Resultwindow.h"
 
 namespace zelmaro {
+namespace {
+
+// What gave a map its frame, in the order the frame is looked for.
+std::string FrameSourceName(const std::string& path) {
+  if (IsGeoTiffPath(path)) return "its GeoTIFF georeference";
+  for (const char* ending : {".wld", ".rww"}) {
+    const std::string world = ReplaceExtension(path, ending);
+    if (FileExists(world)) return "the world file " + world;
+  }
+  return "the coordinates of its size file " + SizeFileNameFor(path);
+}
+
+}  // namespace
 
 void TMainForm::RasterClick() {
   RunRasterCommand(CommandOrigin::Menu, std::nullopt);
@@ -48,29 +66,28 @@ void TMainForm::RunRasterCommand(CommandOrigin origin,
 }
 
 void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
-  RasterLoadAnswers answers;
+  std::string path;
   if (givenPath) {
-    answers.rawPath = *givenPath;
+    path = *givenPath;
   } else {
-    const auto chosen =
-        ui_.OpenFileName({"OPEN DATA RASTER", "Raster Image [*.raw]|*.raw", DialogFolder()});
+    const auto chosen = ui_.OpenFileName({"OPEN DATA RASTER",
+                                          "Raster Image [*.raw]|*.raw|Contour GeoTIFF [*.tif]|"
+                                          "*.tif;*.tiff",
+                                          DialogFolder()});
     if (!chosen) return;
-    answers.rawPath = *chosen;
+    path = *chosen;
   }
-  if (!FileExists(answers.rawPath)) {
-    throw Error("The raw image " + answers.rawPath + " does not exist.");
+  const std::optional<GridGeoreference> frame = ReadMapAndFrame(path);
+  const ImageSize size{Session.ImageLines, Session.ImageColumns};
+  std::optional<ZoneParameters> mapZone;
+  if (frame) {
+    Session.GeoReferenced = 1;
+    mapZone = ZoneOfGeoreference(*frame, size.lines, size.columns);
   }
-  if (!ReadSizeFile(SizeFileNameFor(answers.rawPath))) {
-    // Without a size the image cannot be read: closing the dialog abandons the load.
-    if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
-    answers.typedSize =
-        ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
-  }
-  RasterImageData image = ReadRasterImage(answers);
-  const ImageSize size = image.size;
-  CommitRasterImage(Session, std::move(image));
-  // A raster has no map frame.
-  ImageForm->WorkingExtent = {};
+  // A raster without a frame has no map coordinates.
+  ImageForm->WorkingExtent = mapZone ? MapExtent{mapZone->ZoneXMin, mapZone->ZoneXMax,
+                                                 mapZone->ZoneYMin, mapZone->ZoneYMax}
+                                     : MapExtent{};
   ResultForm->ShownLines = size.lines;
   ResultForm->ShownColumns = size.columns;
   ImageForm->ShowContourImage();
@@ -84,20 +101,63 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
 
   DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
+  if (mapZone) {
+    TDynRasterForm::Texts texts = DynRasterForm->EditTexts();
+    texts.pixel = QString::number(mapZone->ZonePixelSize);
+    DynRasterForm->SetEditTexts(texts);
+  }
   if (!ui_.RunModal(*DynRasterForm)) throw CommandCancelled();
   const DynRasterModel& parameters = DynRasterForm->Model;
-  // A raster has no map coordinates: an extent left by an earlier zone would be written
-  // into this image's files.
-  Zone = ZoneParameters{};
+  if (mapZone && parameters.ParamPixelSize != mapZone->ZonePixelSize) {
+    // Another pixel size would describe the outputs on cells the map does not have.
+    throw Error("The map " + path + " lies on cells of " + FormatGeneral15(frame->CellSize) +
+                " map units (" + FrameSourceName(path) + "): its pixel size is " +
+                std::to_string(mapZone->ZonePixelSize) + ", not " +
+                std::to_string(parameters.ParamPixelSize) + ".");
+  }
+  // A raster without a frame has no map coordinates: an extent left by an earlier zone
+  // would be written into this image's files.
+  Zone = mapZone.value_or(ZoneParameters{});
   Zone.ZonePixelSize = parameters.ParamPixelSize;
+  WorkingFrame = frame;
 
   FinishRasterLoad(Session);
   DynamicForm->ShowRange(parameters.ParamMinimum, parameters.ParamMaximum,
                          parameters.ParamInterval);
   ImageRasterForm->ShowSize(Session.ImageLines, Session.ImageColumns);
-  CoordUTMForm->ProposeZone(Zone.ZonePixelSize, std::nullopt);
+  ProposeAsciiFrame();
   NewContourImage();
   ApplyEnabling(EnablingEvent::RasterLoaded);
+  ShowStatusNote(frame ? "Map frame from " + FrameSourceName(path) + ": cells of " +
+                             FormatGeneral15(frame->CellSize) + " map units; CRS " +
+                             CrsLabel(Session.CrsWkt) + "."
+                       : std::string());
+}
+
+std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& path) {
+  if (IsGeoTiffPath(path)) {
+    ContourGeoTiff map = ReadContourGeoTiff(path);
+    std::optional<GridGeoreference> frame = map.Georeference;
+    CommitContourGeoTiff(Session, std::move(map));
+    return frame;
+  }
+  RasterLoadAnswers answers;
+  answers.rawPath = path;
+  if (!FileExists(path)) throw Error("The raw image " + path + " does not exist.");
+  const std::string sizePath = SizeFileNameFor(path);
+  if (!ReadSizeFile(sizePath)) {
+    // Without a size the image cannot be read: closing the dialog abandons the load.
+    if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
+    answers.typedSize =
+        ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
+  }
+  RasterImageData image = ReadRasterImage(answers);
+  std::optional<GridGeoreference> frame = ReadRawMapGeoreference(path, sizePath);
+  // A map without a frame may still say its CRS.
+  const std::string crs = frame ? frame->CrsWkt : ReadPrjFile(ReplaceExtension(path, ".prj"));
+  CommitRasterImage(Session, std::move(image));
+  Session.CrsWkt = crs;
+  return frame;
 }
 
 }  // namespace zelmaro

@@ -1,6 +1,5 @@
 // The Surface Interpolation command of the main window.
 #include "core/ContourContent.h"
-#include "core/Progress.h"
 #include "interp/SurfaceInterpolation.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Surface.h"
@@ -31,10 +30,9 @@ void TMainForm::RunSurface() {
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [&] {
     {
-      ProgressShown shown(*this, true);
+      ProgressShown shown(*this);
       SurfaceInterpolation(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor(),
-                           parameters,
-                           Progress([&shown](double fraction) { return shown.Step(fraction); }));
+                           parameters, shown.Tracker());
     }
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);

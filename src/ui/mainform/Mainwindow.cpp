@@ -428,10 +428,9 @@ std::string TMainForm::DialogFolder() const {
   return Session.InputDirectory.empty() ? defaultFolder_ : Session.InputDirectory;
 }
 
-void TMainForm::ShowProgress(bool cancellable) {
+void TMainForm::ShowProgress() {
   CloseProgress();
   activeProgress_ = new TProgressForm(0, this);
-  activeProgress_->SetCancellable(cancellable);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     activeProgress_->move(screen->geometry().center() - activeProgress_->rect().center());
   }
@@ -450,6 +449,8 @@ void TMainForm::CloseProgress() {
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {
+  // A note covers the panels: the first read-out of the mouse brings them back.
+  if (!text.empty() && !statusBar()->currentMessage().isEmpty()) statusBar()->clearMessage();
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) {
     panels_[panel]->setText(QString::fromStdString(text));
   }
@@ -458,6 +459,19 @@ void TMainForm::SetPanelText(int panel, const std::string& text) {
 std::string TMainForm::PanelText(int panel) const {
   if (panel < 0 || panel >= static_cast<int>(panels_.size())) return {};
   return panels_[panel]->text().toStdString();
+}
+
+void TMainForm::ShowStatusNote(const std::string& note) {
+  constexpr int kNoteMilliseconds = 15000;
+  if (note.empty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(QString::fromStdString(note), kNoteMilliseconds);
+  }
+}
+
+std::string TMainForm::StatusNote() const {
+  return statusBar()->currentMessage().toStdString();
 }
 
 void TMainForm::ZoomSpeedButtonClick(bool down) {

@@ -13,6 +13,7 @@
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
 #include "forms/UnsavedWork.h"
+#include "gis/GridGeoreference.h"
 #include "pretreat/EditorTools.h"
 #include "ui/mainform/CommandGuard.h"
 #include "ui/windows/Imagewindow.h"
@@ -44,6 +45,7 @@ class TSurfaceForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TImageVectForm;
+class TLayerFieldForm;
 class TSelectionForm;
 class TSumdxfForm;
 class TProgressForm;
@@ -63,11 +65,16 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // The pixel size and extent of the working image; a raster takes its pixel size from
   // the Dynamic Parameters dialog.
   ZoneParameters Zone;
+  // Where the working image lies on the map, with the CRS of the data it was made from:
+  // the zone of vector data, or the frame of a georeferenced raster map; nothing for a
+  // raster without one. A later load of other data does not move the DEM made from it.
+  std::optional<GridGeoreference> WorkingFrame;
 
   // The dialogs of the vector road.
   TImageVectForm* ImageVectForm = nullptr;
   TSelectionForm* SelectionForm = nullptr;
   TSumdxfForm* SumdxfForm = nullptr;
+  TLayerFieldForm* LayerFieldForm = nullptr;  // built when a GIS source first needs it
 
   TImageForm* ImageForm = nullptr;
   TResultForm* ResultForm = nullptr;
@@ -106,14 +113,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   std::string DialogFolder() const;
   UserInteraction& Ui() const { return ui_; }
 
-  // A cancellable progress window holds the other windows and offers Cancel.
-  void ShowProgress(bool cancellable = false);
+  void ShowProgress();
   void SetProgress(float fraction);
   void CloseProgress();
   TProgressForm* ActiveProgress() const { return activeProgress_; }
 
   void SetPanelText(int panel, const std::string& text) override;
   std::string PanelText(int panel) const override;
+  // A note in the status bar about the data just loaded, over the read-out panels until
+  // the mouse reads something out or for a while.
+  void ShowStatusNote(const std::string& note);
+  std::string StatusNote() const;
 
   // Commands.
   void RasterClick();
@@ -218,6 +228,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
+  // Reads the map (raw or GeoTIFF) into the session with its CRS; its frame when it has
+  // one.
+  std::optional<GridGeoreference> ReadMapAndFrame(const std::string& path);
+  void LoadVectorFile(const std::string& path);
+  // The UTM Coordinates dialog proposes the working image's pixel size and the lower
+  // left corner of its frame.
+  void ProposeAsciiFrame();
+  // The CRS of the working image and its DEM: its frame's, else the session's.
+  const std::string& WorkingCrs() const;
+  // A CRS the user gave for data that had none goes with them from now on.
+  void AdoptGivenCrs(const std::string& crs);
   void RunCornerElimination();
   void RunEbarbulation();
   void RunBreakSearch();

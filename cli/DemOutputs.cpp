@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "gis/Crs.h"
 #include "raster/OutputFiles.h"
@@ -41,12 +42,14 @@ DemOutputOptions ReadDemOutputOptions(const CliArguments& arguments) {
 
 void WriteDemOutputs(const DemOutputOptions& options, const GeoOutputs& geo,
                      SessionState& session) {
-  SaveDemRaw(session, options.out, options.zone, geo.rawDemSideFiles);
+  SaveDemRaw(session, options.out, options.zone, geo.rawDemSideFiles,
+             TerminalProgress("Writing " + options.out + "_m4.raw"));
   std::printf("DEM written to %s_m4.raw (%d lines x %d columns), described in %s_m4.txt\n",
               options.out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(),
               options.out.c_str());
   if (options.ascii) {
-    SaveDemAscii(session, *options.ascii, options.frame, geo.asciiSideFiles);
+    SaveDemAscii(session, *options.ascii, options.frame, geo.asciiSideFiles,
+                 TerminalProgress("Writing " + *options.ascii + ".asc"));
     std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
   }
   if (WriteTifOutput(options.geo, geo, session, options.scaleOut)) {
@@ -54,7 +57,8 @@ void WriteDemOutputs(const DemOutputOptions& options, const GeoOutputs& geo,
                 CrsLabel(geo.crs).c_str());
   }
   if (options.shade) {
-    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
+    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut,
+                                   TerminalProgress("Shading"));
     SaveShadedImage(session, *options.shade, options.zone);
     std::printf("Shaded image written to %s.raw, described in %s.txt\n", options.shade->c_str(),
                 options.shade->c_str());

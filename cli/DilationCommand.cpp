@@ -2,6 +2,7 @@
 // saved as Save DEM writes it.
 #include "CliCommand.h"
 #include "DemOutputs.h"
+#include "TerminalProgress.h"
 #include "interp/Dilation.h"
 
 namespace zelmaro::cli {
@@ -12,7 +13,7 @@ int RunDilation(const CliArguments& arguments) {
   const DemOutputOptions options = ReadDemOutputOptions(arguments);
   return RunRasterInterpolation(arguments, options, [&options](SessionState& session) {
     SeedDemGrid(session, options.scaleIn, options.scaleOut);
-    DilationInterpolation(session);
+    DilationInterpolation(session, TerminalProgress("Dilation"));
   });
 }
 

@@ -3,6 +3,7 @@
 
 #include "CliCommand.h"
 #include "GeoOutputs.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "gis/Crs.h"
 #include "interp/LinearInterpolation.h"
@@ -31,8 +32,9 @@ int RunLinear(const CliArguments& arguments) {
   const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
   const GeoOutputs geo =
       ResolveGeoOutputs(geoOptions, session, mapGeoreference, arguments.Text("raw"), zone);
-  RunLinearInterpolation(session, parameters);
-  SaveDemRaw(session, out, zone, geo.rawDemSideFiles);
+  RunLinearInterpolation(session, parameters, TerminalProgress("Linear interpolation"));
+  SaveDemRaw(session, out, zone, geo.rawDemSideFiles,
+             TerminalProgress("Writing " + out + "_m4.raw"));
   std::printf(
       "Linear interpolation written to %s_m4.raw (%d lines x %d columns), described in "
       "%s_m4.txt\n",

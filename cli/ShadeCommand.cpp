@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "raster/OutputFiles.h"
 #include "raster/ShadeDem.h"
 
@@ -17,7 +18,8 @@ int RunShade(const CliArguments& arguments) {
   const std::string out = arguments.Text("out");
   SessionState session;
   session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
-  session.ShadedImage = ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut);
+  session.ShadedImage =
+      ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut, TerminalProgress("Shading"));
   SaveShadedImage(session, out, zone);
   std::printf("Shaded image written to %s.raw (%d lines x %d columns), described in %s.txt\n",
               out.c_str(), session.ShadedImage.Lines(), session.ShadedImage.Columns(), out.c_str());

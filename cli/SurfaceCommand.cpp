@@ -2,6 +2,7 @@
 // and the DEM saved as Save DEM writes it.
 #include "CliCommand.h"
 #include "DemOutputs.h"
+#include "TerminalProgress.h"
 #include "interp/SurfaceInterpolation.h"
 
 namespace zelmaro::cli {
@@ -17,7 +18,8 @@ int RunSurface(const CliArguments& arguments) {
   parameters.SubPixelCorrection = !arguments.Has("no-subpixel");
   CheckSurfaceParameters(parameters);
   return RunRasterInterpolation(arguments, options, [&](SessionState& session) {
-    SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters);
+    SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters,
+                         TerminalProgress("Surface interpolation"));
   });
 }
 

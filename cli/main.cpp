@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 
 namespace {
@@ -46,9 +47,11 @@ int main(int argc, char** argv) {
       }
       return command.run(zelmaro::cli::CliArguments(rest));
     } catch (const zelmaro::Error& error) {
+      zelmaro::cli::EndProgressLine();
       std::fprintf(stderr, "zelmaro-cli %s: ERROR: %s\n", command.name.c_str(), error.what());
       return 1;
     } catch (const std::exception& error) {
+      zelmaro::cli::EndProgressLine();
       std::fprintf(stderr, "zelmaro-cli %s: ERROR: %s\n", command.name.c_str(), error.what());
       return 1;
     }

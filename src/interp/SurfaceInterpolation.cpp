@@ -213,18 +213,9 @@ int SurfaceInterpolation(SessionState& session, std::int32_t scaleInFactor,
                          std::int32_t scaleOutFactor, const SurfaceParameters& parameters,
                          const Progress& progress) {
   CheckSurfaceParameters(parameters);
-  // The seeds are made where the other interpolations make them, then taken away: the
-  // session's DEM is only replaced by the finished surface.
-  IntGrid kept = std::move(session.DemGrid);
-  SurfaceProblem problem;
-  try {
-    SeedDemGrid(session, scaleInFactor, scaleOutFactor);
-    problem = MakeProblem(session.DemGrid);
-  } catch (...) {
-    session.DemGrid = std::move(kept);
-    throw;
-  }
-  session.DemGrid = std::move(kept);  // the seeds are no longer needed
+  // The seeds are made as the other interpolations make them, the session left alone
+  // until the surface is done; they are let go before the solver needs the memory.
+  SurfaceProblem problem = MakeProblem(SeededDemOf(session, scaleInFactor, scaleOutFactor));
   int iterations = 0;
   IntGrid dem;
   {

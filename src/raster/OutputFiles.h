@@ -1,11 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/AsciiGridFrame.h"
+#include "core/FileIO.h"
 #include "core/Grid.h"
+#include "core/Progress.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 
@@ -18,11 +22,21 @@ std::string DescriptiveFileText(int lines, int columns, const ZoneParameters& zo
                                 bool withCoordinates);
 // "code altitude" lines for codes 1 to altitudeCount.
 std::string AltitudeTableText(const AltitudeTableArray& table, int altitudeCount);
-// The ASCII grid of a DEM, values divided by the frame's value factor.
+// The ASCII grid of a DEM, values divided by the frame's value factor, its lines ended
+// by `lineBreak`. Throws Error when the factor is 0.
+void WriteAsciiGrid(OutputStream& out, const IntGrid& dem, const AsciiGridFrame& frame,
+                    std::string_view lineBreak, const Progress& progress = {});
+// A raw DEM: 4-byte little-endian integers per cell.
+void WriteRawDem(OutputStream& out, const IntGrid& dem, const Progress& progress = {});
+// The same whole in memory, for small grids: the ASCII grid with "\n" line breaks,
+// and the raw images (one byte per cell, and the raw DEM).
 std::string AsciiGridText(const IntGrid& dem, const AsciiGridFrame& frame);
-// Raw images: one byte per cell, and 4-byte little-endian integers per cell.
 std::string RawBytes(const ByteGrid& image);
 std::string RawDemBytes(const IntGrid& dem);
+// A DEM value divided by a factor (not 0), written as "%lf" writes it, at `out`; returns
+// the end of what it wrote, at most kMostDemValueCharacters further.
+inline constexpr std::size_t kMostDemValueCharacters = 32;
+char* FormatDemValue(char* out, std::int32_t value, std::int32_t factor);
 
 // Further files that go with an output so that a GIS places it (the ".prj" of its CRS,
 // an ".hdr" raster header), named after the output's stem and written in the same
@@ -44,11 +58,11 @@ void SaveContourImage(SessionState& session, const std::string& stem, const Zone
 void SaveShadedImage(const SessionState& session, const std::string& stem,
                      const ZoneParameters& zone);
 // stem_m4.txt (with coordinates) and stem_m4.raw of the DEM; side files are named
-// after stem_m4.
+// after stem_m4. A cancelled save leaves no file.
 void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone,
-                const SideFiles& sideFiles = {});
+                const SideFiles& sideFiles = {}, const Progress& progress = {});
 // stem.asc, the ASCII grid of the DEM.
 void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
-                  const SideFiles& sideFiles = {});
+                  const SideFiles& sideFiles = {}, const Progress& progress = {});
 
 }  // namespace zelmaro

@@ -14,6 +14,10 @@ CliArguments::CliArguments(const std::vector<std::string>& words) {
     const std::string& word = words[i];
     if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
       const std::string name = word.substr(2);
+      if (name.compare(0, 3, "no-") == 0) {  // a switch, which takes no value
+        options_[name] = "";
+        continue;
+      }
       if (i + 1 >= words.size()) throw Error("The option --" + name + " needs a value.");
       options_[name] = words[++i];
     } else {

@@ -14,9 +14,9 @@
 
 namespace zelmaro::cli {
 
-// The options and plain arguments of one subcommand: "--name value" pairs and the
-// words that are not options. Reading a value that is missing or malformed throws
-// Error with a message naming the option.
+// The options and plain arguments of one subcommand: "--name value" pairs, switches
+// "--no-name" that take no value, and the words that are not options. Reading a value
+// that is missing or malformed throws Error with a message naming the option.
 class CliArguments {
  public:
   explicit CliArguments(const std::vector<std::string>& words);

@@ -28,6 +28,7 @@ constexpr std::array<std::string_view, kControlCount> kNames{"InfoResultImage",
                                                              "DetectBreakSpeedButton",
                                                              "DilatSpeedButton",
                                                              "RuzeSpeedButton",
+                                                             "SurfaceSpeedButton",
                                                              "PipetteButton",
                                                              "PencilButton",
                                                              "ReglaSpeedButton",
@@ -133,8 +134,8 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
       SetAll(states,
              {Control::PreTreatments, Control::InfoResultImage, Control::Interpolations,
               Control::Dilation, Control::ZoomSpeedButton, Control::DetectBreakSpeedButton,
-              Control::DilatSpeedButton, Control::EbarbSpeedButton, Control::LineThinnerSpeedButton,
-              Control::SaveContLineSpeedButton},
+              Control::DilatSpeedButton, Control::SurfaceSpeedButton, Control::EbarbSpeedButton,
+              Control::LineThinnerSpeedButton, Control::SaveContLineSpeedButton},
              true);
       SetEditorControls(states, true);
       break;
@@ -149,12 +150,12 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
              true);
       break;
     case EnablingEvent::ZoneSelected:
-      SetAll(
-          states,
-          {Control::Interpolations, Control::PreTreatments, Control::ReverseSpeedButton,
-           Control::SaveContLineSpeedButton, Control::LineThinnerSpeedButton,
-           Control::EbarbSpeedButton, Control::DetectBreakSpeedButton, Control::DilatSpeedButton},
-          true);
+      SetAll(states,
+             {Control::Interpolations, Control::PreTreatments, Control::ReverseSpeedButton,
+              Control::SaveContLineSpeedButton, Control::LineThinnerSpeedButton,
+              Control::EbarbSpeedButton, Control::DetectBreakSpeedButton, Control::DilatSpeedButton,
+              Control::SurfaceSpeedButton},
+             true);
       break;
     case EnablingEvent::BackShown:
       if (flags.ZoneSelected == 1) states.Set(Control::AdvanceSpeedButton, true);
@@ -170,6 +171,7 @@ ControlStates ApplyEnablingEvent(ControlStates states, EnablingEvent event,
     case EnablingEvent::DilationFinished:
     case EnablingEvent::LinearFinishedFromMenu:
     case EnablingEvent::LinearFinishedFromButton:
+    case EnablingEvent::SurfaceFinished:
       SetAll(states,
              {Control::Results, Control::SuavSpeedButton, Control::SaveShadowSpeedButton,
               Control::SaveDEMSpeedButton},

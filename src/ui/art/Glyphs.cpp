@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/art/Glyphs.h"
+#include "ui/art/SurfaceGlyph.h"
 #include "ui/interaction/UserInteraction.h"
 
 namespace zelmaro {
@@ -332,6 +333,7 @@ const std::map<std::string, Drawer, std::less<>>& Drawers() {
          p.drawLine(QPointF(13, 20), QPointF(16, 23));
          p.drawLine(QPointF(19, 20), QPointF(16, 23));
        }},
+      {"SurfaceSpeedButton", DrawSurfaceGlyph},
       {"PipetteButton", Pipette},
       {"PencilButton", Pencil},
       {"ReglaSpeedButton", Ruler},

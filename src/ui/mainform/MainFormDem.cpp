@@ -27,6 +27,7 @@ void TMainForm::ConnectDemCommands() {
       {"SaveContLineSpeedButton", &TMainForm::SaveContLineSpeedButtonClick},
       {"SuavSpeedButton", &TMainForm::SuavSpeedButtonClick},
       {"RuzeSpeedButton", &TMainForm::RuzeSpeedButtonClick},
+      {"SurfaceSpeedButton", &TMainForm::SurfaceSpeedButtonClick},
   };
   for (const auto& [name, handler] : buttons) {
     connect(Action(name), &QAction::triggered, this, handler);

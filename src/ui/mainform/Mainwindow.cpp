@@ -35,6 +35,7 @@
 #include "ui/dialogs/PretreatInfo.h"
 #include "ui/dialogs/Progress.h"
 #include "ui/dialogs/Smoothing.h"
+#include "ui/dialogs/Surface.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/windows/Presentation.h"
 #include "ui/windows/Resultwindow.h"
@@ -49,7 +50,7 @@ struct ToolButton {
   bool separatorAfter;
 };
 
-constexpr std::array<ToolButton, 24> kToolButtons{{
+constexpr std::array<ToolButton, 25> kToolButtons{{
     {"RasterSpeedButton", "Raster Data", false, false},
     {"VectSpeedButton", "Vector Data", false, true},
     {"FusionSpeedButton", "Fusion Various Vect. Files", false, false},
@@ -63,7 +64,8 @@ constexpr std::array<ToolButton, 24> kToolButtons{{
     {"EbarbSpeedButton", "Ebarbulation", false, false},
     {"DetectBreakSpeedButton", "Break Searching", false, true},
     {"DilatSpeedButton", "Dilation", false, false},
-    {"RuzeSpeedButton", "Lineal Interpolation", false, true},
+    {"RuzeSpeedButton", "Lineal Interpolation", false, false},
+    {"SurfaceSpeedButton", "Surface Interpolation", false, true},
     {"PipetteButton", "Pipette", true, false},
     {"PencilButton", "Pencil", true, false},
     {"ReglaSpeedButton", "Rule", true, false},
@@ -195,6 +197,8 @@ void TMainForm::BuildMenu() {
   lineal->menuAction()->setChecked(true);
   AddItem(lineal, "LinInterpTreatment", "Treatment", &TMainForm::LinInterpTreatmentClick);
   AddItem(lineal, "LinInterpInfo", "Info", &TMainForm::LinInterpInfoClick);
+  AddItem(interpolations, "SurfaceInterpolation", "Surface Interpolation",
+          &TMainForm::SurfaceInterpolationClick);
 
   QMenu* results = AddMenu(nullptr, "Results", "Results");
   QMenu* smoothing = AddMenu(results, "Smoothing", "Smoothing");
@@ -343,6 +347,7 @@ void TMainForm::CreateForms() {
       {"TEnglishInfoForm", [this] { return new TEnglishInfoForm(this); }},
       {"TFrenchInfoForm", [this] { return new TFrenchInfoForm(this); }},
       {"TSpanishInfoForm", [this] { return new TSpanishInfoForm(this); }},
+      {"TSurfaceForm", [this] { return SurfaceForm = new TSurfaceForm(ui_, this); }},
   };
   for (const auto& [name, make] : forms) {
     QWidget* made = make ? make() : MakeVectorRoadForm(name);

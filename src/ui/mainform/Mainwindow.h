@@ -41,6 +41,7 @@ class TDEMInfoForm;
 class TDynamicForm;
 class TDynRasterForm;
 class TSmoothingForm;
+class TSurfaceForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TImageVectForm;
@@ -89,6 +90,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   TDEMInfoForm* DEMInfoForm = nullptr;
   TCoordUTMForm* CoordUTMForm = nullptr;
   TSmoothingForm* SmoothingForm = nullptr;
+  TSurfaceForm* SurfaceForm = nullptr;
 
   // A menu item, submenu or tool-bar button by its name; nullptr when unknown.
   QAction* Action(std::string_view name) const;
@@ -182,6 +184,8 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void LinInterpTreatmentClick();
   void RuzeSpeedButtonClick();
   void LinInterpInfoClick();
+  void SurfaceInterpolationClick();
+  void SurfaceSpeedButtonClick();
 
   // The views: the zoom of the active picture window, and the Window menu.
   void FitClick();
@@ -249,6 +253,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void SaveContourImageCommand();
   void RunSmoothing();
   void RunLinear(EnablingEvent finished);
+  void RunSurface();
   void BuildViewCommands();
   void ConnectViewHooks();
   ScreenRect PictureTile(const PictureWindow& window) const;

@@ -18,12 +18,12 @@ class RasterCommandTest : public ::testing::Test, public testing::MainWindowFixt
  protected:
   // The enabled buttons after a complete load, in tool-bar order.
   static Names LoadedButtons() {
-    return {"RasterSpeedButton",      "VectSpeedButton",  "FusionSpeedButton",
-            "CNHASpeedButton",        "ZoomSpeedButton",  "SaveContLineSpeedButton",
-            "LineThinnerSpeedButton", "EbarbSpeedButton", "DetectBreakSpeedButton",
-            "DilatSpeedButton",       "PipetteButton",    "PencilButton",
-            "ReglaSpeedButton",       "PointSpeedButton", "FunnelSpeedButton",
-            "ComeBackSpeedButton",    "ExitSpeedButton"};
+    return {"RasterSpeedButton",      "VectSpeedButton",     "FusionSpeedButton",
+            "CNHASpeedButton",        "ZoomSpeedButton",     "SaveContLineSpeedButton",
+            "LineThinnerSpeedButton", "EbarbSpeedButton",    "DetectBreakSpeedButton",
+            "DilatSpeedButton",       "SurfaceSpeedButton",  "PipetteButton",
+            "PencilButton",           "ReglaSpeedButton",    "PointSpeedButton",
+            "FunnelSpeedButton",      "ComeBackSpeedButton", "ExitSpeedButton"};
   }
 };
 

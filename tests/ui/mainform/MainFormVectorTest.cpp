@@ -240,11 +240,12 @@ TEST_F(VectorCommandTest, ExtractVectorZoneMakesTheWholeSceneTheWorkingImage) {
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
 
   EXPECT_EQ(EnabledButtons(),
-            (Names{"RasterSpeedButton", "VectSpeedButton", "FusionSpeedButton", "CNHASpeedButton",
-                   "ZoomSpeedButton", "SelectionSpeedButton", "ReverseSpeedButton",
-                   "SaveContLineSpeedButton", "LineThinnerSpeedButton", "EbarbSpeedButton",
-                   "DetectBreakSpeedButton", "DilatSpeedButton", "PipetteButton", "PencilButton",
-                   "ReglaSpeedButton", "PointSpeedButton", "FunnelSpeedButton",
+            (Names{"RasterSpeedButton",   "VectSpeedButton",         "FusionSpeedButton",
+                   "CNHASpeedButton",     "ZoomSpeedButton",         "SelectionSpeedButton",
+                   "ReverseSpeedButton",  "SaveContLineSpeedButton", "LineThinnerSpeedButton",
+                   "EbarbSpeedButton",    "DetectBreakSpeedButton",  "DilatSpeedButton",
+                   "SurfaceSpeedButton",  "PipetteButton",           "PencilButton",
+                   "ReglaSpeedButton",    "PointSpeedButton",        "FunnelSpeedButton",
                    "ComeBackSpeedButton", "ExitSpeedButton"}));
   for (const char* menu : {"Interpolations", "PreTreatments"}) EXPECT_TRUE(Enabled(menu)) << menu;
 }

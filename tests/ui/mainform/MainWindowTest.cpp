@@ -46,7 +46,8 @@ TEST_F(MainWindowTest, StartUpShowsThePresentationThenBuildsEveryWindowInOrder) 
           "TEbarbInfoForm",     "TGapInfoForm",        "TPresentationForm1", "TPresentationForm2",
           "TPresentationForm3", "TPresentationFinale", "TCLValueForm",       "TInfoPointForm",
           "TFunnelInfoForm",    "TSumDxfInfoForm",     "TCoordUTMForm",      "TAuthorForm",
-          "TCopyrigthForm",     "TEnglishInfoForm",    "TFrenchInfoForm",    "TSpanishInfoForm"}));
+          "TCopyrigthForm",     "TEnglishInfoForm",    "TFrenchInfoForm",    "TSpanishInfoForm",
+          "TSurfaceForm"}));
   EXPECT_EQ(Main().windowTitle().toStdString(),
             "Z E L M A R O   [Digital Elevation Models from Contour Lines]");
   EXPECT_EQ(Main().Session.CodePalette[1], (PaletteColour{255, 0, 0}));
@@ -109,6 +110,7 @@ TEST_F(MainWindowTest, ToolBarHasItsButtonsSeparatorsHintsAndToggles) {
                            "|",
                            "Dilation",
                            "Lineal Interpolation",
+                           "Surface Interpolation",
                            "|",
                            "Pipette",
                            "Pencil",

@@ -1,15 +1,21 @@
 // zelmaro-cli dilation: the Dilation command on a raw contour-line image, and the DEM
 // saved as Save DEM writes it.
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
 #include "CliCommand.h"
 #include "GeoOutputs.h"
 #include "core/Error.h"
+#include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/Units.h"
 #include "gis/Crs.h"
+#include "gis/GeoTiffMemory.h"
 #include "interp/Dilation.h"
+#include "interp/InterpolationMemory.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 #include "raster/ShadeDem.h"
 
 namespace zelmaro::cli {
@@ -35,10 +41,7 @@ DilationOptions ReadOptions(const CliArguments& arguments) {
   options.scaleIn = arguments.UnitFactorOf("scale-in");
   options.scaleOut = arguments.UnitFactorOf("scale-out");
   options.out = arguments.Text("out");
-  options.zone.ZonePixelSize = arguments.IntegerOr("pixel", 1);
-  if (options.zone.ZonePixelSize <= 0) {
-    throw Error("The option --pixel needs a pixel size of at least 1 meter.");
-  }
+  options.zone.ZonePixelSize = arguments.PixelSizeOr("pixel", 1);
   options.ascii = arguments.OptionalText("asc");
   if (options.ascii) {
     options.frame.CellSize = options.zone.ZonePixelSize;
@@ -55,29 +58,62 @@ DilationOptions ReadOptions(const CliArguments& arguments) {
   return options;
 }
 
+// Every file the options name, checked against each other and against the inputs
+// before anything is read.
+std::vector<NamedFile> PlannedOutputs(const DilationOptions& options) {
+  std::vector<NamedFile> outputs = RawDemOutputs(options.out, "--out");
+  const auto add = [&outputs](const std::vector<NamedFile>& more) {
+    outputs.insert(outputs.end(), more.begin(), more.end());
+  };
+  if (options.ascii) add(StemOutputs(*options.ascii, {".asc", ".prj"}, "--asc"));
+  if (options.geo.tif) add(StemOutputs(*options.geo.tif, {".tif"}, "--tif"));
+  if (options.shade) add(StemOutputs(*options.shade, {".raw", ".txt"}, "--shade"));
+  return outputs;
+}
+
+std::uint64_t DilationCommandBytes(const DilationOptions& options, const ImageSize& size) {
+  const int lines = size.lines;
+  const int columns = size.columns;
+  std::uint64_t output = RawDemSaveMemoryBytes(lines, columns);
+  if (options.ascii) output = std::max(output, AsciiGridSaveMemoryBytes(lines, columns));
+  if (options.geo.tif) output = std::max(output, GeoTiffSaveMemoryBytes(lines, columns));
+  if (options.shade) {
+    output = std::max(output, AddBytes(ShadeMemoryBytes(lines, columns),
+                                       RawImageSaveMemoryBytes(lines, columns)));
+  }
+  return InterpolationCommandBytes(size, DilationMemoryBytes(lines, columns), output);
+}
+
 int RunDilation(const CliArguments& arguments) {
   DilationOptions options = ReadOptions(arguments);
+  const ImageSize size = RasterArgumentsSize(arguments);
+  RefuseUnsafeOutputs(PlannedOutputs(options), RasterInputFiles(arguments));
+  RequireCommandMemory("dilation", size, DilationCommandBytes(options, size));
   SessionState session;
   const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
   const GeoOutputs geo =
       ResolveGeoOutputs(options.geo, session, mapGeoreference, arguments.Text("raw"), options.zone);
   SeedDemGrid(session, options.scaleIn, options.scaleOut);
   DilationInterpolation(session);
-  SaveDemRaw(session, options.out, options.zone, geo.rawDemSideFiles);
+  OutputBatch batch;
+  AddDemRawFiles(batch, session, options.out, options.zone, geo.rawDemSideFiles);
+  if (options.ascii)
+    AddDemAsciiFiles(batch, session, *options.ascii, options.frame, geo.asciiSideFiles);
+  AddTifOutput(batch, options.geo, geo, session, options.scaleOut);
+  if (options.shade) {
+    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
+    AddShadedImageFiles(batch, session, *options.shade, options.zone);
+  }
+  batch.Commit();
   std::printf("DEM written to %s_m4.raw (%d lines x %d columns), described in %s_m4.txt\n",
               options.out.c_str(), session.DemGrid.Lines(), session.DemGrid.Columns(),
               options.out.c_str());
-  if (options.ascii) {
-    SaveDemAscii(session, *options.ascii, options.frame, geo.asciiSideFiles);
-    std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
-  }
-  if (WriteTifOutput(options.geo, geo, session, options.scaleOut)) {
+  if (options.ascii) std::printf("ASCII grid written to %s.asc\n", options.ascii->c_str());
+  if (options.geo.tif) {
     std::printf("GeoTIFF written to %s.tif (meters, CRS %s)\n", options.geo.tif->c_str(),
                 CrsLabel(geo.crs).c_str());
   }
   if (options.shade) {
-    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
-    SaveShadedImage(session, *options.shade, options.zone);
     std::printf("Shaded image written to %s.raw, described in %s.txt\n", options.shade->c_str(),
                 options.shade->c_str());
   }

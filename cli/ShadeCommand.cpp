@@ -2,7 +2,9 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "core/MemoryBudget.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 #include "raster/ShadeDem.h"
 
 namespace zelmaro::cli {
@@ -12,11 +14,19 @@ int RunShade(const CliArguments& arguments) {
   arguments.RejectUnknown({"dem", "pixel", "scale-out", "out", "size"});
   const std::string demPath = arguments.Text("dem");
   ZoneParameters zone;
-  zone.ZonePixelSize = arguments.Integer("pixel");
+  zone.ZonePixelSize = arguments.PixelSize("pixel");
   const std::int32_t scaleOut = arguments.UnitFactorOf("scale-out");
   const std::string out = arguments.Text("out");
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
+  RefuseUnsafeOutputs(StemOutputs(out, {".raw", ".txt"}, "--out"),
+                      {{demPath, "--dem"}, {sizePath, "size file"}});
+  const ImageSize size = SizeOfRawFile(arguments, demPath);
+  RequireCommandMemory("shade", size,
+                       AddBytes(DemMemoryBytes(size.lines, size.columns),
+                                AddBytes(ShadeMemoryBytes(size.lines, size.columns),
+                                         RawImageSaveMemoryBytes(size.lines, size.columns))));
   SessionState session;
-  session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
+  session.DemGrid = ReadRawDem(demPath, size);
   session.ShadedImage = ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut);
   SaveShadedImage(session, out, zone);
   std::printf("Shaded image written to %s.raw (%d lines x %d columns), described in %s.txt\n",

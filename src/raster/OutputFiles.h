@@ -11,6 +11,8 @@
 
 namespace zelmaro {
 
+class OutputBatch;
+
 // The text of a descriptive file: lines, columns, 1, 0, 255, the pixel size and an
 // empty line, then, when asked, the coordinates block of the zone. Line breaks are
 // "\n" here; the writers turn them into CR LF.
@@ -50,5 +52,16 @@ void SaveDemRaw(const SessionState& session, const std::string& stem, const Zone
 // stem.asc, the ASCII grid of the DEM.
 void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
                   const SideFiles& sideFiles = {});
+
+// The files of the same saves added to a batch, for a command that writes several of
+// them all or none: it commits the batch once every file is in.
+void AddContourImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                          const ZoneParameters& zone, const SideFiles& sideFiles = {});
+void AddShadedImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                         const ZoneParameters& zone);
+void AddDemRawFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                    const ZoneParameters& zone, const SideFiles& sideFiles = {});
+void AddDemAsciiFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                      const AsciiGridFrame& frame, const SideFiles& sideFiles = {});
 
 }  // namespace zelmaro

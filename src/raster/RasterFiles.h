@@ -29,6 +29,10 @@ void WriteSizeFile(const std::string& path, const ImageSize& size);
 // Reads up to lines x columns bytes, line after line; cells beyond the end of a short
 // file stay 0.
 ByteGrid ReadRawImage(const std::string& path, const ImageSize& size);
+// What the user should know about a raw image whose length is not lines x columns:
+// how many bytes were missing (their cells are 0) or left over (not read). Empty when
+// the length is right.
+std::string RawImageLengthNote(const std::string& path, const ImageSize& size);
 
 // The altitudes of a gray-tone table: the k-th pair of integers gives the altitude of
 // code k (its first number is not interpreted). A final line break, or blank lines at
@@ -50,6 +54,7 @@ struct RasterImageData {
   std::string rawPath;
   ImageSize size;
   ByteGrid codes;
+  std::string lengthNote;  // RawImageLengthNote of the file read
 };
 RasterImageData ReadRasterImage(const RasterLoadAnswers& answers);
 void CommitRasterImage(SessionState& session, RasterImageData&& image);
@@ -58,10 +63,13 @@ void CommitAltitudeTable(SessionState& session, const std::vector<std::int32_t>&
 void FinishRasterLoad(SessionState& session);
 
 // The whole load at once, as the batch tool runs it. Returns true when a table was
-// loaded. Nothing in the session changes when any file fails.
-bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers);
+// loaded. Nothing in the session changes when any file fails. The raw image's length
+// note goes to lengthNote when one is given.
+bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers,
+                std::string* lengthNote = nullptr);
 
-// A raw DEM of 4-byte little-endian integers; the file must hold every cell.
+// A raw DEM of 4-byte little-endian integers; the file must hold exactly every cell:
+// a DEM of another length was written for another size.
 IntGrid ReadRawDem(const std::string& path, const ImageSize& size);
 
 }  // namespace zelmaro

@@ -1,9 +1,23 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/Grid.h"
 #include "core/SessionState.h"
+
+// 1 in a build with AddressSanitizer (g++ defines __SANITIZE_ADDRESS__, clang says so
+// through __has_feature), whose shadow memory no address-space limit leaves room for.
+#if defined(__SANITIZE_ADDRESS__)
+#define ZELMARO_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZELMARO_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef ZELMARO_ADDRESS_SANITIZER
+#define ZELMARO_ADDRESS_SANITIZER 0
+#endif
 
 namespace zelmaro::testing {
 
@@ -38,6 +52,48 @@ SessionState LoadVolcanoSession();
 // standard output and error.
 int RunCli(const std::string& arguments, std::string* output = nullptr,
            std::string* errors = nullptr);
+
+// Limits the batch tool runs under: the size of the files it may write and its address
+// space, in bytes (0: no limit). It runs as the user this process acts as.
+struct ProcessLimits {
+  std::uint64_t fileSizeBytes = 0;
+  std::uint64_t addressSpaceBytes = 0;
+};
+int RunCliLimited(const std::string& arguments, const ProcessLimits& limits,
+                  std::string* output = nullptr, std::string* errors = nullptr);
+
+// For its lifetime, a folder this process and its children cannot write into: its
+// permissions are made read-only, and a process running as root acts as an unprivileged
+// user meanwhile (root writes anywhere).
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& path);
+  ~ReadOnlyFolder();
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+ private:
+  std::string path_;
+  bool wasRoot_ = false;
+};
+
+// For its lifetime, files this process writes cannot grow beyond `bytes`: a write past
+// it fails as on a full disk (the signal it would raise is ignored meanwhile).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  std::uint64_t previous_ = 0;
+  void (*previousHandler_)(int) = nullptr;
+};
+
+// Lets every user read and enter a folder (test folders start private), so that an
+// unprivileged process can read the inputs it holds.
+void OpenToEveryone(const std::string& path);
 
 // A grid from rows of text: digits and letters are codes ('.' is 255).
 ByteGrid CodesFromText(const std::initializer_list<const char*>& rows);

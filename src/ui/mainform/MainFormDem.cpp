@@ -6,14 +6,18 @@
 
 #include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
+#include "core/MemoryBudget.h"
 #include "forms/ResultViewMath.h"
 #include "interp/Dilation.h"
+#include "interp/InterpolationMemory.h"
+#include "raster/RasterMemory.h"
 #include "raster/ShadeDem.h"
 #include "ui/dialogs/Deminfo.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
 
 namespace zelmaro {
 
@@ -49,6 +53,8 @@ void TMainForm::RunDilation() {
   if (!DynamicForm->AskScale()) return;
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
+    RequireDemCommandMemory("Dilation",
+                            DilationMemoryBytes(Session.WorkLines, Session.WorkColumns));
     SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
     DilationInterpolation(Session);
   });
@@ -58,6 +64,14 @@ void TMainForm::RunDilation() {
     ApplyEnabling(EnablingEvent::DilationFinished);
     unsaved_.DemMade();
   }
+}
+
+void TMainForm::RequireDemCommandMemory(const std::string& command, std::uint64_t bytes) const {
+  const std::int64_t lines = Session.WorkLines;
+  const std::int64_t columns = Session.WorkColumns;
+  RequireMemoryFor(command, lines, columns,
+                   AddBytes(bytes, AddBytes(ShadeMemoryBytes(lines, columns),
+                                            PictureMemoryBytes(lines, columns))));
 }
 
 void TMainForm::ShowDem() {

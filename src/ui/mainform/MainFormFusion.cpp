@@ -3,11 +3,14 @@
 #include <algorithm>
 
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
+#include "core/NumberText.h"
 #include "ui/dialogs/Sumdxf.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/mainform/ProgressShown.h"
 #include "vector/DxfFusion.h"
+#include "vector/VectorMemory.h"
 
 namespace zelmaro {
 namespace {
@@ -22,6 +25,21 @@ std::string DxfNameEntered(const std::string& entered) {
 }
 
 }  // namespace
+
+void TMainForm::CheckFusion(const std::string& command, const std::string& result,
+                            const std::vector<std::string>& inputs) const {
+  std::vector<NamedFile> named;
+  std::uint64_t inputBytes = 0;
+  for (const std::string& input : inputs) {
+    named.push_back({input, "a file to fuse"});
+    inputBytes = AddBytes(inputBytes, FileByteCount(input));
+  }
+  RefuseOverwritingInputs({{result, "the fused file"}}, named);
+  RequireMemory(
+      {command,
+       std::to_string(inputs.size()) + " files of " + FormatThousands(inputBytes) + " bytes",
+       FusionMemoryBytes(inputBytes)});
+}
 
 void TMainForm::VariousdxfFilesTreatmentClick() {
   FusionSpeedButtonClick();
@@ -43,6 +61,7 @@ void TMainForm::FusionSpeedButtonClick() {
   if (!result) return;
   Session.FusionOutputName = *result + ".dxf";
   RunCommandStep(SessionGrids::None, [&] {
+    CheckFusion("Fusion Various Vect. Files", Session.FusionOutputName, Session.DxfFileList);
     ProgressShown progress(*this);
     // Each input is read twice, for the extent and for the copy: 2 x count steps.
     const double steps = 2.0 * std::max(count, 1);
@@ -82,6 +101,8 @@ void TMainForm::CNHASpeedButtonClick() {
     Session.CoastlineDxfName = DxfNameEntered(*coastline);
     Session.FusionOutputName = *result + "_cnha.dxf";
     RunCommandStep(SessionGrids::None, [&] {
+      CheckFusion("Fusion Cont. Lines and Coast Line", Session.FusionOutputName,
+                  {Session.ContourDxfName, Session.CoastlineDxfName});
       FuseCoastline(Session.ContourDxfName, Session.CoastlineDxfName, *result);
     });
   }

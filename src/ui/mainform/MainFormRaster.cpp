@@ -6,8 +6,10 @@
 #include "core/DisplayBitmap.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/Progress.h"
 #include "raster/RasterFiles.h"
+#include "raster/RasterMemory.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Dynraster.h"
@@ -16,6 +18,7 @@
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
 
 namespace zelmaro {
 
@@ -60,19 +63,24 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   if (!FileExists(answers.rawPath)) {
     throw Error("The raw image " + answers.rawPath + " does not exist.");
   }
-  if (!ReadSizeFile(SizeFileNameFor(answers.rawPath))) {
+  std::optional<ImageSize> size = ReadSizeFile(SizeFileNameFor(answers.rawPath));
+  if (!size) {
     // Without a size the image cannot be read: closing the dialog abandons the load.
     if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
     answers.typedSize =
         ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
+    size = answers.typedSize;
   }
+  RequireMemoryFor("Raster", size->lines, size->columns,
+                   AddBytes(RasterLoadMemoryBytes(size->lines, size->columns),
+                            PictureMemoryBytes(size->lines, size->columns)));
   RasterImageData image = ReadRasterImage(answers);
-  const ImageSize size = image.size;
+  const std::string lengthNote = image.lengthNote;
   CommitRasterImage(Session, std::move(image));
   // A raster has no map frame.
   ImageForm->WorkingExtent = {};
-  ResultForm->ShownLines = size.lines;
-  ResultForm->ShownColumns = size.columns;
+  ResultForm->ShownLines = size->lines;
+  ResultForm->ShownColumns = size->columns;
   ImageForm->ShowContourImage();
   PresentNewPicture(*ImageForm);
 
@@ -82,6 +90,7 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});
   if (!tablePath) throw CommandCancelled();
   CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
+  Session.AltitudeTableName = *tablePath;
 
   DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
   if (!ui_.RunModal(*DynRasterForm)) throw CommandCancelled();
@@ -98,6 +107,7 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   CoordUTMForm->ProposeZone(Zone.ZonePixelSize, std::nullopt);
   NewContourImage();
   ApplyEnabling(EnablingEvent::RasterLoaded);
+  ShowNotice(lengthNote);
 }
 
 }  // namespace zelmaro

@@ -4,12 +4,24 @@
 #include <QCloseEvent>
 
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 
 namespace zelmaro {
+namespace {
+
+std::vector<NamedFile> StemFiles(const std::string& stem, const std::vector<std::string>& endings,
+                                 const std::string& role) {
+  std::vector<NamedFile> files;
+  for (const std::string& ending : endings) files.push_back({stem + ending, role});
+  return files;
+}
+
+}  // namespace
 
 void TMainForm::SaveImageClick() {
   SaveShadedImageCommand();
@@ -35,7 +47,12 @@ void TMainForm::SaveShadedImageCommand() {
   RunCommandStep(SessionGrids::None, [this] {
     const auto stem =
         ui_.SaveFileName({"Save Shadowed DEM", "Name [*.raw]|*.raw", Session.InputDirectory});
-    if (stem) SaveShadedImage(Session, *stem, Zone);
+    if (!stem) return;
+    RefuseOverwritingInputs(StemFiles(*stem, {".txt", ".raw"}, "the shaded image"));
+    const ByteGrid& image = Session.ShadedImage;
+    RequireMemoryFor("Save Image", image.Lines(), image.Columns(),
+                     RawImageSaveMemoryBytes(image.Lines(), image.Columns()));
+    SaveShadedImage(Session, *stem, Zone);
   });
 }
 
@@ -46,13 +63,19 @@ void TMainForm::SaveDemCommand() {
         {"Save DEM", "Name File Raster [*_m4.raw]|*_m4.raw|Name File Ascii [*.asc]|*.asc",
          Session.InputDirectory});
     if (!choice) return;
+    const int lines = Session.DemGrid.Lines();
+    const int columns = Session.DemGrid.Columns();
     if (choice->filterIndex == 1) {
+      RefuseOverwritingInputs(StemFiles(choice->path, {"_m4.txt", "_m4.raw"}, "the DEM"));
+      RequireMemoryFor("Save DEM", lines, columns, RawDemSaveMemoryBytes(lines, columns));
       SaveDemRaw(Session, choice->path, Zone);
       unsaved_.DemSaved();
       return;
     }
+    RefuseOverwritingInputs(StemFiles(choice->path, {".asc"}, "the ASCII grid"));
     // Cancel in the coordinates dialog abandons the grid: nothing is written.
     if (!CoordUTMForm->AskCoordinates()) return;
+    RequireMemoryFor("Save DEM", lines, columns, AsciiGridSaveMemoryBytes(lines, columns));
     SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame());
     unsaved_.DemSaved();
   });
@@ -64,6 +87,11 @@ void TMainForm::SaveContourImageCommand() {
     const auto stem = ui_.SaveFileName(
         {"SAVE CONTOUR LINES IMAGE", "Raw File [*.raw]|*.raw", Session.InputDirectory});
     if (!stem) return;
+    RefuseOverwritingInputs(
+        StemFiles(*stem, {".txt", "_tab.txt", ".raw"}, "the contour-line image"));
+    const ByteGrid& image = Session.ContourImage;
+    RequireMemoryFor("Save Contour Line Image", image.Lines(), image.Columns(),
+                     RawImageSaveMemoryBytes(image.Lines(), image.Columns()));
     SaveContourImage(Session, *stem, Zone);
     unsaved_.ContourSaved();
   });

@@ -5,6 +5,9 @@
 
 #include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
+#include "core/FileIO.h"
+#include "core/MemoryBudget.h"
+#include "core/NumberText.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Dynraster.h"
@@ -14,6 +17,8 @@
 #include "ui/mainform/Mainwindow.h"
 #include "ui/mainform/ProgressShown.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
+#include "vector/VectorMemory.h"
 #include "vector/VectorScene.h"
 #include "vector/ZoneSelection.h"
 
@@ -50,6 +55,11 @@ void TMainForm::VectSpeedButtonClick() {
       ui_.OpenFileName({"VECTORIAL FILE OPENING", "Vectorial Files [*.dxf]|*.dxf", DialogFolder()});
   if (!path) return;
   RunCommandStep(SessionGrids::Vector, [&] {
+    // The preview's size is known only once the file is read: its largest is counted.
+    const std::uint64_t fileBytes = FileByteCount(*path);
+    RequireMemory({"Vectorial", *path + " (" + FormatThousands(fileBytes) + " bytes)",
+                   AddBytes(VectorSceneMemoryBytes(fileBytes),
+                            PictureMemoryBytes(static_cast<std::int64_t>(kMostPreviewCells), 1))});
     VectorSceneFrame frame;
     {
       ProgressShown progress(*this);
@@ -74,6 +84,11 @@ void TMainForm::SelectionSpeedButtonClick() {
   if (!SelectionForm->AskZone()) return;
   const BusyCursor busy(ui_);
   RunCommandStep(SessionGrids::Contour, [&] {
+    const ZoneGridSize size = ZoneGridSizeOf(SelectionForm->Model.Zone);
+    RequireMemoryFor(
+        "Extract Vector Zone", size.Lines, size.Columns,
+        AddBytes(ZoneMemoryBytes(FileByteCount(Session.InputPath), size.Lines, size.Columns),
+                 PictureMemoryBytes(size.Lines, size.Columns)));
     const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
     RequireContourCells(Session);
     Zone = selection.zone;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,6 +17,7 @@
 #include <new>
 
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 #include "core/Progress.h"
 #include "ui/art/Glyphs.h"
 #include "ui/dialogs/Break.h"
@@ -281,6 +283,16 @@ void TMainForm::BuildStatusBar() {
     bar->addWidget(panel);
     panels_.push_back(panel);
   }
+  // The notice stands apart from the five read-out panels, at the right of the bar.
+  auto* noticeArea = new QWidget(bar);
+  auto* noticeLayout = new QHBoxLayout(noticeArea);
+  noticeLayout->setContentsMargins(0, 0, 0, 0);
+  noticePanel_ = new QLabel(noticeArea);
+  noticePanel_->setObjectName("NoticePanel");
+  noticePanel_->setFont(font);
+  noticePanel_->setTextFormat(Qt::PlainText);
+  noticeLayout->addWidget(noticePanel_);
+  bar->addPermanentWidget(noticeArea, 1);
 }
 
 QWidget* TMainForm::AddPictureWindow(QMdiSubWindow& window, const char* glyph, const QSize& size) {
@@ -318,7 +330,7 @@ void TMainForm::CreateForms() {
       {"TBreakForm", [this] { return BreakForm = new TBreakForm(this); }},
       {"TEbarbForm", [this] { return EbarbForm = new TEbarbForm(this); }},
       {"TSmoothingForm", [this] { return SmoothingForm = new TSmoothingForm(this); }},
-      {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
+      {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(ui_, this); }},
       {"TDEMInfoForm", [this] { return DEMInfoForm = new TDEMInfoForm(this); }},
       {"TRuzeInfoForm", [this] { return new TRuzeInfoForm(this); }},
       {"TMorphoMathForm", [this] { return new TMorphoMathForm(this); }},
@@ -413,7 +425,8 @@ bool TMainForm::RunCommandStep(SessionGrids kept, const std::function<void()>& s
     ui_.ShowMessage("ERROR", error.what(), MessageIcon::Error, this);
   } catch (const std::bad_alloc&) {
     snapshot.Restore();
-    ui_.ShowMessage("ERROR", "Not enough memory for this command; nothing was changed.",
+    ui_.ShowMessage("ERROR",
+                    OutOfMemoryMessage() + ": the command was abandoned and nothing was changed.",
                     MessageIcon::Error, this);
   }
   return false;
@@ -447,6 +460,15 @@ void TMainForm::SetPanelText(int panel, const std::string& text) {
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) {
     panels_[panel]->setText(QString::fromStdString(text));
   }
+}
+
+void TMainForm::ShowNotice(const std::string& text) {
+  noticePanel_->setText(QString::fromStdString(text));
+  noticePanel_->setToolTip(QString::fromStdString(text));
+}
+
+std::string TMainForm::Notice() const {
+  return noticePanel_->text().toStdString();
 }
 
 std::string TMainForm::PanelText(int panel) const {

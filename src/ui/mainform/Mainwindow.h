@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ContourHistory.h"
+#include "core/OutputNames.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
@@ -111,6 +112,10 @@ class TMainForm : public QMainWindow, public StatusPanels {
 
   void SetPanelText(int panel, const std::string& text) override;
   std::string PanelText(int panel) const override;
+  // A note about the data loaded, in the status bar beside the read-outs: the bytes a
+  // raw image lacked or had too many. Empty clears it.
+  void ShowNotice(const std::string& text);
+  std::string Notice() const;
 
   // Commands.
   void RasterClick();
@@ -221,10 +226,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // it, keeping the zoom the tools asked for.
   void ShowEditedImage(DisplayBitmap& picture);
   void RunDilation();
+  // Refuses a command making a DEM of the working size whose own grids take `bytes`,
+  // with the shaded picture shown afterwards.
+  void RequireDemCommandMemory(const std::string& command, std::uint64_t bytes) const;
   void ConnectDemCommands();
   void SaveShadedImageCommand();
   void SaveDemCommand();
   void SaveContourImageCommand();
+  // Refuses a fusion whose result would replace one of its inputs or a file of the
+  // session, or whose inputs would not fit in memory.
+  void CheckFusion(const std::string& command, const std::string& result,
+                   const std::vector<std::string>& inputs) const;
   void RunSmoothing();
   void RunLinear(EnablingEvent finished);
   void BuildViewCommands();
@@ -249,6 +261,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // Redraws ContourImage after an undo or a redo, at the zoom the user works at.
   void ShowHistoryStep();
 
+  // Refuses (Error) a command whose grids of lines x columns would take more memory than
+  // the process may use.
+  void RequireMemoryFor(const std::string& command, std::int64_t lines, std::int64_t columns,
+                        std::uint64_t bytes) const;
+  // The files the data in use were loaded from, which no save or fusion may replace.
+  std::vector<NamedFile> SessionInputFiles() const;
+  // Refuses outputs that would replace one of the session's files or of `inputs`, or
+  // one another.
+  void RefuseOverwritingInputs(const std::vector<NamedFile>& outputs,
+                               std::vector<NamedFile> inputs = {}) const;
+
   UserInteraction& ui_;
   std::string defaultFolder_;
   QMdiArea* mdiArea_ = nullptr;
@@ -256,6 +279,7 @@ class TMainForm : public QMainWindow, public StatusPanels {
   std::map<std::string, QWidget*, std::less<>> forms_;
   std::vector<std::string> createdForms_;
   std::vector<QLabel*> panels_;
+  QLabel* noticePanel_ = nullptr;
   ControlStates controls_;
   TProgressForm* activeProgress_ = nullptr;
   ContourHistory history_;

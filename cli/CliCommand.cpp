@@ -145,9 +145,7 @@ std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
   const std::optional<GridGeoreference> georeference =
       ReadRawMapGeoreference(answers.rawPath, sizePath);
   const std::string crs = ReadPrjFile(ReplaceExtension(answers.rawPath, ".prj"));
-  std::string lengthNote;
-  LoadRaster(session, answers, &lengthNote);
-  if (!lengthNote.empty()) std::fprintf(stderr, "zelmaro-cli: NOTE: %s\n", lengthNote.c_str());
+  LoadRaster(session, answers);
   session.CrsWkt = crs;
   return georeference;
 }
@@ -155,7 +153,12 @@ std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
 ImageSize RasterArgumentsSize(const CliArguments& arguments) {
   const std::string mapPath = arguments.Text("raw");
   if (IsGeoTiffPath(mapPath)) return ContourGeoTiffSize(mapPath);
-  return SizeOfRawFile(arguments, mapPath);
+  const ImageSize size = SizeOfRawFile(arguments, mapPath);
+  // Said at once: an absurd size, which the memory may refuse, often comes from a size
+  // file that belongs to another image.
+  const std::string lengthNote = RawImageLengthNote(mapPath, size);
+  if (!lengthNote.empty()) std::fprintf(stderr, "zelmaro-cli: NOTE: %s\n", lengthNote.c_str());
+  return size;
 }
 
 std::vector<NamedFile> RasterInputFiles(const CliArguments& arguments) {

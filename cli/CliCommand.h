@@ -69,12 +69,12 @@ ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPat
 // file. The session takes the map's CRS (a raw map's MAP.prj, a GeoTIFF's own); the
 // map's georeference (a world file or the size file's coordinates block for a raw map)
 // is returned, nothing when it has none.
-// The raw image's length note, if any, goes to standard error.
 std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
                                                     const CliArguments& arguments);
 
 // The size of the map --raw names, read before anything is loaded: its size file, or
-// the header of a GeoTIFF.
+// the header of a GeoTIFF. A raw image of another length than its size is noted on
+// standard error (how many bytes are missing or left over).
 ImageSize RasterArgumentsSize(const CliArguments& arguments);
 // The files a command reading --raw and --table reads: the map, its size file, its
 // .prj and the table.

@@ -158,8 +158,7 @@ RasterImageData ReadRasterImage(const RasterLoadAnswers& answers) {
     CheckSize(*answers.typedSize, "The size typed for " + answers.rawPath);
     size = answers.typedSize;
   }
-  RasterImageData image{answers.rawPath, *size, ReadRawImage(answers.rawPath, *size),
-                        RawImageLengthNote(answers.rawPath, *size)};
+  RasterImageData image{answers.rawPath, *size, ReadRawImage(answers.rawPath, *size)};
   // The typed size is kept beside the image, so that the next load finds it.
   if (typed) WriteSizeFile(sizePath, *size);
   return image;
@@ -199,11 +198,10 @@ void FinishRasterLoad(SessionState& session) {
   session.EditableImage = 1;
 }
 
-bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers, std::string* lengthNote) {
+bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers) {
   RasterImageData image = ReadRasterImage(answers);
   std::vector<std::int32_t> altitudes;
   if (answers.tablePath) altitudes = ReadAltitudeTable(*answers.tablePath);
-  if (lengthNote) *lengthNote = image.lengthNote;
   CommitRasterImage(session, std::move(image));
   if (!answers.tablePath) return false;
   CommitAltitudeTable(session, altitudes);

@@ -54,7 +54,6 @@ struct RasterImageData {
   std::string rawPath;
   ImageSize size;
   ByteGrid codes;
-  std::string lengthNote;  // RawImageLengthNote of the file read
 };
 RasterImageData ReadRasterImage(const RasterLoadAnswers& answers);
 void CommitRasterImage(SessionState& session, RasterImageData&& image);
@@ -63,10 +62,8 @@ void CommitAltitudeTable(SessionState& session, const std::vector<std::int32_t>&
 void FinishRasterLoad(SessionState& session);
 
 // The whole load at once, as the batch tool runs it. Returns true when a table was
-// loaded. Nothing in the session changes when any file fails. The raw image's length
-// note goes to lengthNote when one is given.
-bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers,
-                std::string* lengthNote = nullptr);
+// loaded. Nothing in the session changes when any file fails.
+bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers);
 
 // A raw DEM of 4-byte little-endian integers; the file must hold exactly every cell:
 // a DEM of another length was written for another size.

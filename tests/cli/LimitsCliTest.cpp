@@ -221,6 +221,14 @@ TEST_F(LimitsCli, CommandsTooLargeForTheAddressSpaceAreRefusedBeforeTheyLoad) {
     ExpectRefused(command, "of memory for 40000 lines x 40000 columns, and only",
                   {.addressSpaceBytes = 2'048'000'000});
   }
+  // The size file, the likely culprit, is pointed out with the refusal.
+  std::string errors;
+  RunCliLimited("thin " + huge + " --out " + Out("o"), {.addressSpaceBytes = 2'048'000'000},
+                nullptr, &errors);
+  EXPECT_NE(errors.find("holds 64 bytes for 40000 lines x 40000 columns: 1,599,999,936 bytes "
+                        "were missing"),
+            std::string::npos)
+      << errors;
 }
 #endif
 

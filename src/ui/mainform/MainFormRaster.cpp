@@ -71,11 +71,16 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
         ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
     size = answers.typedSize;
   }
-  RequireMemoryFor("Raster", size->lines, size->columns,
-                   AddBytes(RasterLoadMemoryBytes(size->lines, size->columns),
-                            PictureMemoryBytes(size->lines, size->columns)));
+  const std::string lengthNote = RawImageLengthNote(answers.rawPath, *size);
+  try {
+    RequireMemoryFor("Raster", size->lines, size->columns,
+                     AddBytes(RasterLoadMemoryBytes(size->lines, size->columns),
+                              PictureMemoryBytes(size->lines, size->columns)));
+  } catch (const Error& refusal) {
+    // An absurd size often comes from a size file that belongs to another image.
+    throw Error(std::string(refusal.what()) + (lengthNote.empty() ? "" : "\n" + lengthNote));
+  }
   RasterImageData image = ReadRasterImage(answers);
-  const std::string lengthNote = image.lengthNote;
   CommitRasterImage(Session, std::move(image));
   // A raster has no map frame.
   ImageForm->WorkingExtent = {};

@@ -187,6 +187,7 @@ TEST_F(LimitsCommandsTest, ARasterTooLargeForTheAddressSpaceIsRefusedBeforeItLoa
             std::string::npos)
       << message;
   EXPECT_NE(message.find("address-space limit"), std::string::npos) << message;
+  EXPECT_NE(message.find("1,599,999,936 bytes were missing"), std::string::npos) << message;
   EXPECT_TRUE(Main().Session.ContourImage.Empty());
 }
 #endif

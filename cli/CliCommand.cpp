@@ -169,15 +169,8 @@ std::vector<NamedFile> RasterInputFiles(const CliArguments& arguments) {
           {arguments.Text("table"), "--table"}};
 }
 
-std::vector<NamedFile> StemOutputs(const std::string& stem, const std::vector<std::string>& endings,
-                                   const std::string& option) {
-  std::vector<NamedFile> outputs;
-  for (const std::string& ending : endings) outputs.push_back({stem + ending, option});
-  return outputs;
-}
-
 std::vector<NamedFile> RawDemOutputs(const std::string& stem, const std::string& option) {
-  return StemOutputs(stem, {"_m4.raw", "_m4.txt", "_m4.prj", "_m4.hdr"}, option);
+  return StemFiles(stem, {"_m4.raw", "_m4.txt", "_m4.prj", "_m4.hdr"}, option);
 }
 
 void RequireCommandMemory(const std::string& command, const ImageSize& size, std::uint64_t bytes) {

@@ -79,9 +79,6 @@ ImageSize RasterArgumentsSize(const CliArguments& arguments);
 // The files a command reading --raw and --table reads: the map, its size file, its
 // .prj and the table.
 std::vector<NamedFile> RasterInputFiles(const CliArguments& arguments);
-// The files stem + ending for each ending, named after the option that gave the stem.
-std::vector<NamedFile> StemOutputs(const std::string& stem, const std::vector<std::string>& endings,
-                                   const std::string& option);
 // The outputs of a raw DEM written as stem_m4, with the side files that may go with it.
 std::vector<NamedFile> RawDemOutputs(const std::string& stem, const std::string& option);
 

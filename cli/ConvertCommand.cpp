@@ -64,10 +64,10 @@ int RunConvert(const CliArguments& arguments) {
     frame.ValueFactor = unitFactor;
   }
   const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
-  RefuseUnsafeOutputs(StemOutputs(out,
-                                  format == "asc" ? std::vector<std::string>{".asc", ".prj"}
-                                                  : std::vector<std::string>{".tif"},
-                                  "--out"),
+  RefuseUnsafeOutputs(StemFiles(out,
+                                format == "asc" ? std::vector<std::string>{".asc", ".prj"}
+                                                : std::vector<std::string>{".tif"},
+                                "--out"),
                       {{demPath, "--dem"},
                        {sizePath, "size file"},
                        {demPrj, "CRS of --dem"},

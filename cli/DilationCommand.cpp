@@ -65,9 +65,9 @@ std::vector<NamedFile> PlannedOutputs(const DilationOptions& options) {
   const auto add = [&outputs](const std::vector<NamedFile>& more) {
     outputs.insert(outputs.end(), more.begin(), more.end());
   };
-  if (options.ascii) add(StemOutputs(*options.ascii, {".asc", ".prj"}, "--asc"));
-  if (options.geo.tif) add(StemOutputs(*options.geo.tif, {".tif"}, "--tif"));
-  if (options.shade) add(StemOutputs(*options.shade, {".raw", ".txt"}, "--shade"));
+  if (options.ascii) add(StemFiles(*options.ascii, {".asc", ".prj"}, "--asc"));
+  if (options.geo.tif) add(StemFiles(*options.geo.tif, {".tif"}, "--tif"));
+  if (options.shade) add(StemFiles(*options.shade, {".raw", ".txt"}, "--shade"));
   return outputs;
 }
 

@@ -4,9 +4,7 @@
 
 #include "CliCommand.h"
 #include "core/Error.h"
-#include "core/FileIO.h"
 #include "core/MemoryBudget.h"
-#include "core/NumberText.h"
 #include "vector/DxfFusion.h"
 #include "vector/VectorMemory.h"
 
@@ -17,17 +15,8 @@ namespace {
 // inputs, held whole while the result is built, must fit in memory.
 void RequireFusionFiles(const std::string& command, const std::vector<NamedFile>& result,
                         const std::vector<std::string>& inputs) {
-  std::vector<NamedFile> named;
-  std::uint64_t inputBytes = 0;
-  for (const std::string& input : inputs) {
-    named.push_back({input, "an input"});
-    inputBytes = AddBytes(inputBytes, FileByteCount(input));
-  }
-  RefuseUnsafeOutputs(result, named);
-  RequireMemory(
-      {command,
-       std::to_string(inputs.size()) + " files of " + FormatThousands(inputBytes) + " bytes",
-       FusionMemoryBytes(inputBytes)});
+  RefuseUnsafeOutputs(result, NamedFiles(inputs, "an input"));
+  RequireMemory(FusionMemoryNeed(command, inputs));
 }
 
 int RunFuse(const CliArguments& arguments) {

@@ -41,7 +41,7 @@ int RunTreatment(const CliArguments& arguments, void (*treatment)(SessionState&)
   ZoneParameters zone;
   zone.ZonePixelSize = arguments.PixelSizeOr("pixel", 0);
   const std::string out = arguments.Text("out");
-  CheckTreatment(arguments, StemOutputs(out, {".raw", ".txt", "_tab.txt"}, "--out"), command,
+  CheckTreatment(arguments, StemFiles(out, {".raw", ".txt", "_tab.txt"}, "--out"), command,
                  treatmentBytes);
   SessionState session;
   LoadRasterArguments(session, arguments);

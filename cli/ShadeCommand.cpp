@@ -18,7 +18,7 @@ int RunShade(const CliArguments& arguments) {
   const std::int32_t scaleOut = arguments.UnitFactorOf("scale-out");
   const std::string out = arguments.Text("out");
   const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
-  RefuseUnsafeOutputs(StemOutputs(out, {".raw", ".txt"}, "--out"),
+  RefuseUnsafeOutputs(StemFiles(out, {".raw", ".txt"}, "--out"),
                       {{demPath, "--dem"}, {sizePath, "size file"}});
   const ImageSize size = SizeOfRawFile(arguments, demPath);
   RequireCommandMemory("shade", size,

@@ -87,7 +87,7 @@ int RunVector(const CliArguments& arguments) {
   const std::string path = SourcePath(arguments);
   const std::optional<std::string> preview = arguments.OptionalText("preview");
   if (preview) {
-    RefuseUnsafeOutputs(StemOutputs(*preview, {".txt", ".raw"}, "--preview"),
+    RefuseUnsafeOutputs(StemFiles(*preview, {".txt", ".raw"}, "--preview"),
                         SourceFiles(arguments, path));
   }
   RequireSceneMemory("vector", path);
@@ -115,7 +115,7 @@ int RunZone(const CliArguments& arguments) {
   const std::string path = SourcePath(arguments);
   const std::int32_t pixelSize = arguments.PixelSize("pixel");
   const std::string out = arguments.Text("out");
-  RefuseUnsafeOutputs(StemOutputs(out, {".txt", "_tab.txt", ".raw", ".prj"}, "--out"),
+  RefuseUnsafeOutputs(StemFiles(out, {".txt", "_tab.txt", ".raw", ".prj"}, "--out"),
                       SourceFiles(arguments, path));
   RequireSceneMemory("zone", path);
   const int corners =

@@ -5,6 +5,19 @@
 
 namespace zelmaro {
 
+std::vector<NamedFile> StemFiles(const std::string& stem, const std::vector<std::string>& endings,
+                                 const std::string& role) {
+  std::vector<NamedFile> files;
+  for (const std::string& ending : endings) files.push_back({stem + ending, role});
+  return files;
+}
+
+std::vector<NamedFile> NamedFiles(const std::vector<std::string>& paths, const std::string& role) {
+  std::vector<NamedFile> files;
+  for (const std::string& path : paths) files.push_back({path, role});
+  return files;
+}
+
 void RefuseUnsafeOutputs(const std::vector<NamedFile>& outputs,
                          const std::vector<NamedFile>& inputs) {
   for (std::size_t i = 0; i < outputs.size(); ++i) {

@@ -4,7 +4,12 @@
 
 #include <cmath>
 
+#include <string>
+#include <vector>
+
+#include "core/FileIO.h"
 #include "core/MemoryBudget.h"
+#include "core/NumberText.h"
 #include "core/ZoneParameters.h"
 #include "vector/VectorScene.h"
 
@@ -48,6 +53,15 @@ inline ZoneGridSize ZoneGridSizeOf(const ZoneParameters& zone) {
 
 inline std::uint64_t FusionMemoryBytes(std::uint64_t inputBytes) {
   return CellBytes(static_cast<std::int64_t>(inputBytes), 1, kFusionBytesPerInputByte);
+}
+// The need of a fusion of these files, named by their number and length.
+inline MemoryNeed FusionMemoryNeed(const std::string& command,
+                                   const std::vector<std::string>& inputs) {
+  std::uint64_t inputBytes = 0;
+  for (const std::string& input : inputs) inputBytes = AddBytes(inputBytes, FileByteCount(input));
+  return {command,
+          std::to_string(inputs.size()) + " files of " + FormatThousands(inputBytes) + " bytes",
+          FusionMemoryBytes(inputBytes)};
 }
 
 }  // namespace zelmaro

@@ -4,7 +4,6 @@
 
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
-#include "core/NumberText.h"
 #include "ui/dialogs/Sumdxf.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
@@ -28,17 +27,8 @@ std::string DxfNameEntered(const std::string& entered) {
 
 void TMainForm::CheckFusion(const std::string& command, const std::string& result,
                             const std::vector<std::string>& inputs) const {
-  std::vector<NamedFile> named;
-  std::uint64_t inputBytes = 0;
-  for (const std::string& input : inputs) {
-    named.push_back({input, "a file to fuse"});
-    inputBytes = AddBytes(inputBytes, FileByteCount(input));
-  }
-  RefuseOverwritingInputs({{result, "the fused file"}}, named);
-  RequireMemory(
-      {command,
-       std::to_string(inputs.size()) + " files of " + FormatThousands(inputBytes) + " bytes",
-       FusionMemoryBytes(inputBytes)});
+  RefuseOverwritingInputs({{result, "the fused file"}}, NamedFiles(inputs, "a file to fuse"));
+  RequireMemory(FusionMemoryNeed(command, inputs));
 }
 
 void TMainForm::VariousdxfFilesTreatmentClick() {

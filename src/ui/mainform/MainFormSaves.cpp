@@ -12,16 +12,6 @@
 #include "ui/mainform/Mainwindow.h"
 
 namespace zelmaro {
-namespace {
-
-std::vector<NamedFile> StemFiles(const std::string& stem, const std::vector<std::string>& endings,
-                                 const std::string& role) {
-  std::vector<NamedFile> files;
-  for (const std::string& ending : endings) files.push_back({stem + ending, role});
-  return files;
-}
-
-}  // namespace
 
 void TMainForm::SaveImageClick() {
   SaveShadedImageCommand();

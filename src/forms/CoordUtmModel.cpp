@@ -22,6 +22,20 @@ void CoordUtmModel::YMinEditChange(std::string_view text) {
   UtmYMin = ReadLeadingReal(text);
 }
 
+void CoordUtmModel::CrsEditChange(std::string_view text) {
+  if (!CrsKnown) CrsText = std::string(text);
+}
+
+void CoordUtmModel::ShowKnownCrs(const std::string& label) {
+  if (!label.empty()) {
+    CrsKnown = true;
+    CrsText = label;
+  } else if (CrsKnown) {
+    CrsKnown = false;
+    CrsText.clear();
+  }
+}
+
 void CoordUtmModel::ProposePixelSize(double pixelSize) {
   PixSizeEditChange(FormatGeneral15(pixelSize));
 }

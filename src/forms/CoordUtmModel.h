@@ -22,11 +22,19 @@ class CoordUtmModel {
   std::string PixSizeText;
   std::string XMinText;
   std::string YMinText;
+  // The CRS of the grid's ".prj": the data's own, shown as it is known, or else the one
+  // the user types (EPSG:n or WKT; empty for none).
+  std::string CrsText;
+  bool CrsKnown = false;
 
   // The pixel size and the corner are read as reals and reach the grid as typed.
   void PixSizeEditChange(std::string_view text);
   void XMinEditChange(std::string_view text);
   void YMinEditChange(std::string_view text);
+  void CrsEditChange(std::string_view text);
+  // A CRS the data carry replaces the edit's text; without one the edit is the user's,
+  // and shows what was typed last.
+  void ShowKnownCrs(const std::string& label);
   // The texts a known zone proposes: its pixel size, and its lower left corner when the
   // image has map coordinates.
   void ProposePixelSize(double pixelSize);

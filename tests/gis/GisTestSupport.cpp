@@ -32,22 +32,29 @@ OGRSpatialReference Epsg(int code) {
 }  // namespace
 
 void WriteContourLayer(const std::string& path, const char* driver,
-                       const std::vector<SampleLine>& lines, LayerElevation elevation, int epsg) {
+                       const std::vector<SampleLine>& lines, LayerElevation elevation, int epsg,
+                       const char* layerName, bool addLayer) {
   GDALDatasetUniquePtr dataset(
-      DriverNamed(driver).Create(path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
+      addLayer ? GDALDataset::Open(path.c_str(), GDAL_OF_VECTOR | GDAL_OF_UPDATE, nullptr, nullptr,
+                                   nullptr)
+               : DriverNamed(driver).Create(path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
   if (!dataset) throw std::runtime_error("cannot create " + path);
   OGRSpatialReference srs = epsg != 0 ? Epsg(epsg) : OGRSpatialReference();
   const bool threeD = elevation == LayerElevation::GeometryZ;
   // The lines keep their order: where two cross, the one drawn last gives the cell.
   const char* const keepOrder[] = {"SPATIAL_INDEX=NO", nullptr};
   OGRLayer* layer = dataset->CreateLayer(
-      "contours", epsg != 0 ? &srs : nullptr, threeD ? wkbLineString25D : wkbLineString,
+      layerName, epsg != 0 ? &srs : nullptr, threeD ? wkbLineString25D : wkbLineString,
       std::string(driver) == "FlatGeobuf" ? const_cast<char**>(keepOrder) : nullptr);
   OGRFieldDefn field("ELEV", OFTReal);
   if (!threeD) layer->CreateField(&field);
   for (const SampleLine& line : lines) {
     OGRFeature feature(layer->GetLayerDefn());
-    if (!threeD) feature.SetField("ELEV", line.z);
+    if (!threeD && std::isnan(line.z)) {
+      feature.SetFieldNull(feature.GetFieldIndex("ELEV"));
+    } else if (!threeD) {
+      feature.SetField("ELEV", line.z);
+    }
     OGRLineString geometry;
     for (const auto& [x, y] : line.points) {
       if (threeD) {
@@ -60,6 +67,22 @@ void WriteContourLayer(const std::string& path, const char* driver,
     if (layer->CreateFeature(&feature) != OGRERR_NONE) {
       throw std::runtime_error("cannot write a feature into " + path);
     }
+  }
+}
+
+void WriteCodeGeoTiff(const std::string& path, const ByteGrid& codes, double left, double top,
+                      double cell, int epsg) {
+  GDALDatasetUniquePtr dataset(DriverNamed("GTiff").Create(path.c_str(), codes.Columns(),
+                                                           codes.Lines(), 1, GDT_Byte, nullptr));
+  if (!dataset) throw std::runtime_error("cannot create " + path);
+  double transform[6] = {left, cell, 0, top, 0, -cell};
+  dataset->SetGeoTransform(transform);
+  const OGRSpatialReference srs = Epsg(epsg);
+  dataset->SetSpatialRef(&srs);
+  if (dataset->GetRasterBand(1)->RasterIO(GF_Write, 0, 0, codes.Columns(), codes.Lines(),
+                                          const_cast<std::uint8_t*>(codes.Data()), codes.Columns(),
+                                          codes.Lines(), GDT_Byte, 0, 0, nullptr) != CE_None) {
+    throw std::runtime_error("cannot write " + path);
   }
 }
 

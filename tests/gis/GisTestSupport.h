@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Grid.h"
 #include "support/DxfSamples.h"
 
 namespace zelmaro::testing {
@@ -10,11 +11,18 @@ namespace zelmaro::testing {
 // How a test layer carries the altitude of its lines.
 enum class LayerElevation { Field, GeometryZ };
 
-// Writes contour lines as the layer "contours" of a new vector file through the OGR
-// driver named (GPKG, GeoJSON, ESRI Shapefile...), with the CRS of an EPSG code (0:
-// none). The altitude goes into the field ELEV or into the Z of the vertices.
+// Writes contour lines as the layer "contours" (or `layer`) of a new vector file through
+// the OGR driver named (GPKG, GeoJSON, ESRI Shapefile...), or as a further layer of an
+// existing one when `addLayer`, with the CRS of an EPSG code (0: none). The altitude goes
+// into the field ELEV (left empty for a NaN altitude) or into the Z of the vertices.
 void WriteContourLayer(const std::string& path, const char* driver,
-                       const std::vector<SampleLine>& lines, LayerElevation elevation, int epsg);
+                       const std::vector<SampleLine>& lines, LayerElevation elevation, int epsg,
+                       const char* layer = "contours", bool addLayer = false);
+
+// A GeoTIFF of contour codes (one Byte band) whose outer top left corner is (left, top),
+// with square cells and the CRS of an EPSG code.
+void WriteCodeGeoTiff(const std::string& path, const ByteGrid& codes, double left, double top,
+                      double cell, int epsg);
 
 // A smooth hill, in meters, at a map point: the surface the batch-road tests rebuild.
 double HillAltitude(double x, double y);

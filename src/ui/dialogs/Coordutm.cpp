@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/Error.h"
+#include "gis/Crs.h"
 #include "ui/dialogs/DialogParts.h"
 #include "ui/interaction/UserInteraction.h"
 
@@ -52,6 +54,15 @@ TCoordUTMForm::TCoordUTMForm(UserInteraction& ui, QWidget* parent) : QDialog(par
     RadioButtons[i] = button;
   }
 
+  auto* crsGroup = new QGroupBox(" Coordinate Reference System ", this);
+  auto* crsLayout = new QVBoxLayout(crsGroup);
+  CrsEdit = MakeNamedEdit("CrsEdit", crsGroup);
+  CrsEdit->setPlaceholderText("EPSG:n or WKT (empty: none)");
+  CrsEdit->setMinimumWidth(280);
+  crsLayout->addWidget(CrsEdit);
+  connect(CrsEdit, &QLineEdit::textChanged, this,
+          [this](const QString& text) { Model.CrsEditChange(text.toStdString()); });
+
   connect(PixSizeEdit, &QLineEdit::textChanged, this,
           [this](const QString& text) { Model.PixSizeEditChange(text.toStdString()); });
   connect(XMinEdit, &QLineEdit::textChanged, this,
@@ -71,6 +82,7 @@ TCoordUTMForm::TCoordUTMForm(UserInteraction& ui, QWidget* parent) : QDialog(par
   layout->addWidget(pixelGroup);
   layout->addWidget(cornerGroup);
   layout->addWidget(unitGroup);
+  layout->addWidget(crsGroup);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BitBtn1);
   buttons->addWidget(BitBtn2);
@@ -94,11 +106,30 @@ bool TCoordUTMForm::AskCoordinates() {
   return ui_.RunModal(*this) && Model.UtmCancelled == 0;
 }
 
+void TCoordUTMForm::ShowKnownCrs(const std::string& wkt) {
+  knownCrs_ = wkt;
+  Model.ShowKnownCrs(wkt.empty() ? std::string() : CrsLabel(wkt));
+  CrsEdit->setReadOnly(!wkt.empty());
+  CrsEdit->setText(QString::fromStdString(Model.CrsText));
+  CrsEdit->setCursorPosition(0);
+}
+
 void TCoordUTMForm::BitBtn1Click() {
   if (const auto refusal = Model.OkRefusal()) {
     ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
     return;
   }
+  std::string chosen = knownCrs_;
+  if (chosen.empty() && !Model.CrsText.empty()) {
+    // A CRS that cannot be read is corrected here, before anything is written.
+    try {
+      chosen = ParseCrs(Model.CrsText);
+    } catch (const Error& error) {
+      ui_.ShowMessage("ERROR", error.what(), MessageIcon::Warning, this);
+      return;
+    }
+  }
+  chosenCrs_ = chosen;
   accept();
 }
 

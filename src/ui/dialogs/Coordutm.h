@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "forms/CoordUtmModel.h"
@@ -28,11 +29,16 @@ class TCoordUTMForm : public QDialog {
   // Shows the dialog; true only when it was closed by OK (which needs a unit). Cancel
   // or the window frame abandon the save that asks.
   bool AskCoordinates();
+  // The CRS the data carry (WKT, empty when unknown): shown, or asked for when unknown.
+  void ShowKnownCrs(const std::string& wkt);
+  // After OK: the data's CRS, else the one typed (as WKT), else empty.
+  const std::string& ChosenCrs() const { return chosenCrs_; }
 
   CoordUtmModel Model;
   QLineEdit* PixSizeEdit;
   QLineEdit* XMinEdit;
   QLineEdit* YMinEdit;
+  QLineEdit* CrsEdit;
   std::array<QRadioButton*, 4> RadioButtons{};  // RadioButton1 .. RadioButton4
   QPushButton* BitBtn1;
   QPushButton* BitBtn2;
@@ -42,6 +48,8 @@ class TCoordUTMForm : public QDialog {
   void BitBtn2Click();
 
   UserInteraction& ui_;
+  std::string knownCrs_;
+  std::string chosenCrs_;
 };
 
 }  // namespace zelmaro

@@ -31,6 +31,9 @@ TDEMInfoForm::TDEMInfoForm(QWidget* parent) : QDialog(parent) {
   values->addRow("Pixel Size (in meters)", PixEdit);
   values->addRow(new QLabel("Dynamic scale in:", parameters));
   values->addRow(ScaleEdit);
+  CrsEdit = MakeShownValue("CrsEdit", parameters);
+  values->addRow(new QLabel("Coordinate reference system:", parameters));
+  values->addRow(CrsEdit);
   BitBtn1 = MakeOkButton(*this, parameters);
   values->addRow(BitBtn1);
 
@@ -61,6 +64,11 @@ void TDEMInfoForm::ShowValues(const SessionState& session, std::int32_t zonePixe
   MaxEdit->setText(QString::fromStdString(Model.MaxText));
   PixEdit->setText(QString::fromStdString(Model.PixText));
   ScaleEdit->setText(QString::fromStdString(Model.ScaleText));
+}
+
+void TDEMInfoForm::ShowCrs(const std::string& label) {
+  CrsEdit->setText(QString::fromStdString(label));
+  CrsEdit->setCursorPosition(0);
 }
 
 }  // namespace zelmaro

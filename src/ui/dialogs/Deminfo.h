@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <string>
 
 #include "forms/DemInfoModel.h"
 
@@ -21,6 +22,8 @@ class TDEMInfoForm : public QDialog {
   // Fills the six edits; the unit edit keeps its text for a factor without a name.
   void ShowValues(const SessionState& session, std::int32_t zonePixelSize,
                   std::int32_t scaleOutFactor);
+  // The coordinate reference system of the DEM, by name ("none" when unknown).
+  void ShowCrs(const std::string& label);
 
   DemInfoModel Model;
   QLineEdit* LigEdit;
@@ -29,6 +32,7 @@ class TDEMInfoForm : public QDialog {
   QLineEdit* MaxEdit;
   QLineEdit* PixEdit;
   QLineEdit* ScaleEdit;
+  QLineEdit* CrsEdit;
   QWidget* PaintBox;
   QTimer* Timer1;
   QPushButton* BitBtn1;

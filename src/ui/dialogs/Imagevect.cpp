@@ -36,6 +36,11 @@ TImageVectForm::TImageVectForm(QWidget* parent) : QDialog(parent) {
   XmaxEdit = AddDisplay(*utmRows, "XmaxEdit", "X_max", utmGroup);
   YminEdit = AddDisplay(*utmRows, "YminEdit", "Y_min", utmGroup);
   YmaxEdit = AddDisplay(*utmRows, "YmaxEdit", "Y_max", utmGroup);
+  auto* sourceGroup = new QGroupBox("Source", this);
+  auto* sourceRows = new QFormLayout(sourceGroup);
+  SourceEdit = AddDisplay(*sourceRows, "SourceEdit", "Lines", sourceGroup);
+  CrsEdit = AddDisplay(*sourceRows, "CrsEdit", "CRS", sourceGroup);
+  CrsEdit->setMinimumWidth(320);
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("OkButton");
   ok->setDefault(true);
@@ -45,6 +50,7 @@ TImageVectForm::TImageVectForm(QWidget* parent) : QDialog(parent) {
   groups->addWidget(utmGroup);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(groups);
+  layout->addWidget(sourceGroup);
   layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
@@ -56,6 +62,12 @@ void TImageVectForm::ShowFrame(const VectorSceneFrame& frame) {
   XmaxEdit->setText(QString::fromStdString(FormatGeneral15(frame.XMax)));
   YminEdit->setText(QString::fromStdString(FormatGeneral15(frame.YMin)));
   YmaxEdit->setText(QString::fromStdString(FormatGeneral15(frame.YMax)));
+}
+
+void TImageVectForm::ShowSource(const std::string& source, const std::string& crs) {
+  SourceEdit->setText(QString::fromStdString(source));
+  CrsEdit->setText(QString::fromStdString(crs));
+  CrsEdit->setCursorPosition(0);
 }
 
 }  // namespace zelmaro

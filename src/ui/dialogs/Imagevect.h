@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <string>
 
 class QLineEdit;
 
@@ -15,6 +16,8 @@ class TImageVectForm : public QDialog {
   explicit TImageVectForm(QWidget* parent = nullptr);
 
   void ShowFrame(const VectorSceneFrame& frame);
+  // Where the lines came from (the layer and its elevation, or DXF) and their CRS.
+  void ShowSource(const std::string& source, const std::string& crs);
 
   QLineEdit* LinEdit;
   QLineEdit* ColEdit;
@@ -23,6 +26,8 @@ class TImageVectForm : public QDialog {
   QLineEdit* XmaxEdit;
   QLineEdit* YminEdit;
   QLineEdit* YmaxEdit;
+  QLineEdit* SourceEdit;
+  QLineEdit* CrsEdit;
 };
 
 }  // namespace zelmaro

@@ -1,10 +1,13 @@
 #include "ui/interaction/QtUserInteraction.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+
+#include "ui/dialogs/Progress.h"
 
 namespace zelmaro {
 namespace {
@@ -157,6 +160,13 @@ void QtUserInteraction::StartupWait(float seconds) {
   // wait itself takes no input, as nothing else is built yet.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   WaitSeconds(seconds, clock_);
+}
+
+bool QtUserInteraction::ProgressGoesOn(TProgressForm& window, double) {
+  // The progress window is application modal: the events let through here repaint the
+  // windows and reach its Cancel button, no other command.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return !window.CancelRequested();
 }
 
 }  // namespace zelmaro

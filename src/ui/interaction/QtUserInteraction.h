@@ -33,6 +33,7 @@ class QtUserInteraction : public UserInteraction {
   void RegisterCursor(int id, const QCursor& cursor) override;
   void SetScreenCursor(int id) override;
   void StartupWait(float seconds) override;
+  bool ProgressGoesOn(TProgressForm& window, double fractionDone) override;
 
  private:
   QWidget* DialogParent() const;

@@ -1,7 +1,10 @@
 #include "ui/interaction/ScriptedUserInteraction.h"
 
 #include <QDialog>
+#include <QPushButton>
 #include <stdexcept>
+
+#include "ui/dialogs/Progress.h"
 
 namespace zelmaro {
 
@@ -95,6 +98,15 @@ void ScriptedUserInteraction::SetScreenCursor(int id) {
 
 void ScriptedUserInteraction::StartupWait(float seconds) {
   StartupWaits.push_back(seconds);
+}
+
+bool ScriptedUserInteraction::ProgressGoesOn(TProgressForm& window, double fractionDone) {
+  ProgressShown.push_back(fractionDone);
+  if (cancelAt_ && fractionDone >= *cancelAt_) {
+    cancelAt_.reset();
+    window.CancelButton->click();
+  }
+  return !window.CancelRequested();
 }
 
 }  // namespace zelmaro

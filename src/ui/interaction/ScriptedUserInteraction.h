@@ -56,6 +56,10 @@ class ScriptedUserInteraction : public UserInteraction {
   void RegisterCursor(int id, const QCursor& cursor) override;
   void SetScreenCursor(int id) override;
   void StartupWait(float seconds) override;
+  bool ProgressGoesOn(TProgressForm& window, double fractionDone) override;
+
+  // The user presses the progress window's Cancel button once a command has come this far.
+  void CancelProgressAt(double fractionDone) { cancelAt_ = fractionDone; }
 
   std::vector<FileDialogRequest> FileRequests;
   std::vector<std::string> ModalForms;  // object names, in the order shown
@@ -64,6 +68,8 @@ class ScriptedUserInteraction : public UserInteraction {
   std::vector<int> CursorHistory;
   std::map<int, QCursor> RegisteredCursors;
   std::vector<float> StartupWaits;
+  // Every fraction a progress window was shown with, in order.
+  std::vector<double> ProgressShown;
   // Called on every cursor change, so a test can look at the windows at that moment.
   std::function<void(int)> OnCursor;
 
@@ -73,6 +79,7 @@ class ScriptedUserInteraction : public UserInteraction {
   std::deque<FileAnswer> files_;
   std::deque<ModalAnswer> modals_;
   std::deque<std::pair<std::string, QuestionAnswer>> answers_;
+  std::optional<double> cancelAt_;
 };
 
 }  // namespace zelmaro

@@ -8,6 +8,10 @@ class QDialog;
 class QWidget;
 
 namespace zelmaro {
+class TProgressForm;
+}
+
+namespace zelmaro {
 
 // Screen cursors by id: the arrow, the hourglass, and the ids under which the main
 // window registers its own cursors.
@@ -65,6 +69,9 @@ class UserInteraction {
   virtual void SetScreenCursor(int id) = 0;
   // The pause while a presentation window is on screen at start-up.
   virtual void StartupWait(float seconds) = 0;
+  // A long command's progress window shows `fractionDone`: lets the user act on it (its
+  // Cancel button) and tells whether the command may go on.
+  virtual bool ProgressGoesOn(TProgressForm& window, double fractionDone) = 0;
 };
 
 }  // namespace zelmaro

@@ -23,6 +23,7 @@ CommandSnapshot::CommandSnapshot(TMainForm& main, SessionGrids kept)
     : main_(main),
       session_(main.Session, kept),
       zone_(main.Zone),
+      frame_(main.WorkingFrame),
       controls_(main.Controls()),
       image_(main.ImageForm->SavedView()),
       result_(main.ResultForm->SavedView()) {}
@@ -30,6 +31,7 @@ CommandSnapshot::CommandSnapshot(TMainForm& main, SessionGrids kept)
 void CommandSnapshot::Restore() {
   session_.Restore(main_.Session);
   main_.Zone = zone_;
+  main_.WorkingFrame = frame_;
   main_.SetControls(controls_);
   main_.ImageForm->RestoreView(image_);
   main_.ResultForm->RestoreView(result_);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
+
 #include "core/SessionSnapshot.h"
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
+#include "gis/GridGeoreference.h"
 #include "ui/windows/PictureWindow.h"
 
 namespace zelmaro {
@@ -27,8 +30,8 @@ class BusyCursor {
 };
 
 // What a step of a command may change, as it was before the step: the session with the
-// grid families the step names, the zone, the enabling and both picture windows. The
-// main window puts it back when the step fails or is cancelled.
+// grid families the step names, the zone and its map frame, the enabling and both
+// picture windows. The main window puts it back when the step fails or is cancelled.
 class CommandSnapshot {
  public:
   CommandSnapshot(TMainForm& main, SessionGrids kept);
@@ -39,6 +42,7 @@ class CommandSnapshot {
   TMainForm& main_;
   SessionSnapshot session_;
   ZoneParameters zone_;
+  std::optional<GridGeoreference> frame_;
   ControlStates controls_;
   PictureWindow::View image_;
   PictureWindow::View result_;

@@ -14,14 +14,14 @@ void TMainForm::RequireMemoryFor(const std::string& command, std::int64_t lines,
 std::vector<NamedFile> TMainForm::SessionInputFiles() const {
   std::vector<NamedFile> inputs;
   if (Session.InputPath.empty()) return inputs;
-  if (Session.GeoReferenced != 0) {
-    inputs.push_back({Session.InputPath, "the vector data loaded"});
-    inputs.push_back({ReplaceExtension(Session.InputPath, ".prj"), "the CRS of the vector data"});
-    return inputs;
+  inputs.push_back({Session.InputPath, "the data loaded"});
+  inputs.push_back({ReplaceExtension(Session.InputPath, ".prj"), "the CRS of the data loaded"});
+  // A raster map comes with its size file and its table; after a vector load these
+  // names still tell those of an earlier map, which is no longer in use.
+  if (Session.SizeFileName == ReplaceExtension(Session.InputPath, ".txt")) {
+    inputs.push_back({Session.SizeFileName, "the size file of the map loaded"});
+    inputs.push_back({Session.AltitudeTableName, "the altitude table loaded"});
   }
-  inputs.push_back({Session.InputPath, "the raw image loaded"});
-  inputs.push_back({Session.SizeFileName, "the size file of the raw image"});
-  inputs.push_back({Session.AltitudeTableName, "the altitude table loaded"});
   return inputs;
 }
 
@@ -30,6 +30,12 @@ void TMainForm::RefuseOverwritingInputs(const std::vector<NamedFile>& outputs,
   const std::vector<NamedFile> session = SessionInputFiles();
   inputs.insert(inputs.end(), session.begin(), session.end());
   RefuseUnsafeOutputs(outputs, inputs);
+}
+
+void TMainForm::RequireSave(const std::string& command, const std::vector<NamedFile>& outputs,
+                            std::uint64_t bytes) const {
+  RefuseOverwritingInputs(outputs);
+  RequireMemoryFor(command, Session.WorkLines, Session.WorkColumns, bytes);
 }
 
 }  // namespace zelmaro

@@ -8,6 +8,7 @@
 #include "core/DisplayBitmap.h"
 #include "core/MemoryBudget.h"
 #include "forms/ResultViewMath.h"
+#include "gis/Crs.h"
 #include "interp/Dilation.h"
 #include "interp/InterpolationMemory.h"
 #include "raster/RasterMemory.h"
@@ -99,6 +100,7 @@ void TMainForm::DilInfoClick() {
 
 void TMainForm::InfoDEM1Click() {
   DEMInfoForm->ShowValues(Session, Zone.ZonePixelSize, DynamicForm->ScaleOutFactor());
+  DEMInfoForm->ShowCrs(CrsLabel(WorkingCrs()));
   ui_.RunModal(*DEMInfoForm);
 }
 

@@ -1,13 +1,18 @@
-// The Raster command of the main window: a raw contour-line image, its size and its
-// altitude table, all or nothing: a failure or a cancel at any step leaves the session,
-// the windows and the buttons as they were.
+// The Raster command of the main window: a raw contour-line image (or a GeoTIFF of
+// contour codes), its size, its map frame when it has one, and its altitude table, all
+// or nothing: a failure or a cancel at any step leaves the session, the windows and the
+// buttons as they were.
 #include <QMdiArea>
 
 #include "core/DisplayBitmap.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
+#include "core/NumberText.h"
 #include "core/Progress.h"
+#include "gis/Crs.h"
+#include "gis/GeoTiff.h"
+#include "gis/GridGeoreference.h"
 #include "raster/RasterFiles.h"
 #include "raster/RasterMemory.h"
 #include "ui/dialogs/Coordutm.h"
@@ -21,6 +26,19 @@
 #include "ui/windows/ScreenBitmap.h"
 
 namespace zelmaro {
+namespace {
+
+// What gave a map its frame, in the order the frame is looked for.
+std::string FrameSourceName(const std::string& path) {
+  if (IsGeoTiffPath(path)) return "its GeoTIFF georeference";
+  for (const char* ending : {".wld", ".rww"}) {
+    const std::string world = ReplaceExtension(path, ending);
+    if (FileExists(world)) return "the world file " + world;
+  }
+  return "the coordinates of its size file " + SizeFileNameFor(path);
+}
+
+}  // namespace
 
 void TMainForm::RasterClick() {
   RunRasterCommand(CommandOrigin::Menu, std::nullopt);
@@ -51,41 +69,31 @@ void TMainForm::RunRasterCommand(CommandOrigin origin,
 }
 
 void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
-  RasterLoadAnswers answers;
+  std::string path;
   if (givenPath) {
-    answers.rawPath = *givenPath;
+    path = *givenPath;
   } else {
-    const auto chosen =
-        ui_.OpenFileName({"OPEN DATA RASTER", "Raster Image [*.raw]|*.raw", DialogFolder()});
+    const auto chosen = ui_.OpenFileName({"OPEN DATA RASTER",
+                                          "Raster Image [*.raw]|*.raw|Contour GeoTIFF [*.tif]|"
+                                          "*.tif;*.tiff",
+                                          DialogFolder()});
     if (!chosen) return;
-    answers.rawPath = *chosen;
+    path = *chosen;
   }
-  if (!FileExists(answers.rawPath)) {
-    throw Error("The raw image " + answers.rawPath + " does not exist.");
+  std::string lengthNote;
+  const std::optional<GridGeoreference> frame = ReadMapAndFrame(path, lengthNote);
+  const ImageSize size{Session.ImageLines, Session.ImageColumns};
+  std::optional<ZoneParameters> mapZone;
+  if (frame) {
+    Session.GeoReferenced = 1;
+    mapZone = ZoneOfGeoreference(*frame, size.lines, size.columns);
   }
-  std::optional<ImageSize> size = ReadSizeFile(SizeFileNameFor(answers.rawPath));
-  if (!size) {
-    // Without a size the image cannot be read: closing the dialog abandons the load.
-    if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
-    answers.typedSize =
-        ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
-    size = answers.typedSize;
-  }
-  const std::string lengthNote = RawImageLengthNote(answers.rawPath, *size);
-  try {
-    RequireMemoryFor("Raster", size->lines, size->columns,
-                     AddBytes(RasterLoadMemoryBytes(size->lines, size->columns),
-                              PictureMemoryBytes(size->lines, size->columns)));
-  } catch (const Error& refusal) {
-    // An absurd size often comes from a size file that belongs to another image.
-    throw Error(std::string(refusal.what()) + (lengthNote.empty() ? "" : "\n" + lengthNote));
-  }
-  RasterImageData image = ReadRasterImage(answers);
-  CommitRasterImage(Session, std::move(image));
-  // A raster has no map frame.
-  ImageForm->WorkingExtent = {};
-  ResultForm->ShownLines = size->lines;
-  ResultForm->ShownColumns = size->columns;
+  // A raster without a frame has no map coordinates.
+  ImageForm->WorkingExtent = mapZone ? MapExtent{mapZone->ZoneXMin, mapZone->ZoneXMax,
+                                                 mapZone->ZoneYMin, mapZone->ZoneYMax}
+                                     : MapExtent{};
+  ResultForm->ShownLines = size.lines;
+  ResultForm->ShownColumns = size.columns;
   ImageForm->ShowContourImage();
   PresentNewPicture(*ImageForm);
 
@@ -98,21 +106,82 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   Session.AltitudeTableName = *tablePath;
 
   DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
+  if (mapZone) {
+    TDynRasterForm::Texts texts = DynRasterForm->EditTexts();
+    texts.pixel = QString::number(mapZone->ZonePixelSize);
+    DynRasterForm->SetEditTexts(texts);
+  }
   if (!ui_.RunModal(*DynRasterForm)) throw CommandCancelled();
   const DynRasterModel& parameters = DynRasterForm->Model;
-  // A raster has no map coordinates: an extent left by an earlier zone would be written
-  // into this image's files.
-  Zone = ZoneParameters{};
+  if (mapZone && parameters.ParamPixelSize != mapZone->ZonePixelSize) {
+    // Another pixel size would describe the outputs on cells the map does not have.
+    throw Error("The map " + path + " lies on cells of " + FormatGeneral15(frame->CellSize) +
+                " map units (" + FrameSourceName(path) + "): its pixel size is " +
+                std::to_string(mapZone->ZonePixelSize) + ", not " +
+                std::to_string(parameters.ParamPixelSize) + ".");
+  }
+  // A raster without a frame has no map coordinates: an extent left by an earlier zone
+  // would be written into this image's files.
+  Zone = mapZone.value_or(ZoneParameters{});
   Zone.ZonePixelSize = parameters.ParamPixelSize;
+  WorkingFrame = frame;
 
   FinishRasterLoad(Session);
   DynamicForm->ShowRange(parameters.ParamMinimum, parameters.ParamMaximum,
                          parameters.ParamInterval);
   ImageRasterForm->ShowSize(Session.ImageLines, Session.ImageColumns);
-  CoordUTMForm->ProposeZone(Zone.ZonePixelSize, std::nullopt);
+  ProposeAsciiFrame();
   NewContourImage();
   ApplyEnabling(EnablingEvent::RasterLoaded);
-  ShowNotice(lengthNote);
+  const std::string frameNote = frame ? "Map frame from " + FrameSourceName(path) + ": cells of " +
+                                            FormatGeneral15(frame->CellSize) + " map units; CRS " +
+                                            CrsLabel(Session.CrsWkt) + "."
+                                      : std::string();
+  ShowStatusNote(frameNote.empty() || lengthNote.empty() ? frameNote + lengthNote
+                                                         : lengthNote + " " + frameNote);
+}
+
+void TMainForm::RequireMapMemory(const ImageSize& size, const std::string& lengthNote) const {
+  try {
+    RequireMemoryFor("Raster", size.lines, size.columns,
+                     AddBytes(RasterLoadMemoryBytes(size.lines, size.columns),
+                              PictureMemoryBytes(size.lines, size.columns)));
+  } catch (const Error& refusal) {
+    // An absurd size often comes from a size file that belongs to another image.
+    throw Error(std::string(refusal.what()) + (lengthNote.empty() ? "" : "\n" + lengthNote));
+  }
+}
+
+std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& path,
+                                                           std::string& lengthNote) {
+  if (IsGeoTiffPath(path)) {
+    RequireMapMemory(ContourGeoTiffSize(path), {});
+    ContourGeoTiff map = ReadContourGeoTiff(path);
+    std::optional<GridGeoreference> frame = map.Georeference;
+    CommitContourGeoTiff(Session, std::move(map));
+    return frame;
+  }
+  RasterLoadAnswers answers;
+  answers.rawPath = path;
+  if (!FileExists(path)) throw Error("The raw image " + path + " does not exist.");
+  const std::string sizePath = SizeFileNameFor(path);
+  std::optional<ImageSize> size = ReadSizeFile(sizePath);
+  if (!size) {
+    // Without a size the image cannot be read: closing the dialog abandons the load.
+    if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
+    answers.typedSize =
+        ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
+    size = answers.typedSize;
+  }
+  lengthNote = RawImageLengthNote(path, *size);
+  RequireMapMemory(*size, lengthNote);
+  RasterImageData image = ReadRasterImage(answers);
+  std::optional<GridGeoreference> frame = ReadRawMapGeoreference(path, sizePath);
+  // A map without a frame may still say its CRS.
+  const std::string crs = frame ? frame->CrsWkt : ReadPrjFile(ReplaceExtension(path, ".prj"));
+  CommitRasterImage(Session, std::move(image));
+  Session.CrsWkt = crs;
+  return frame;
 }
 
 }  // namespace zelmaro

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -283,16 +282,6 @@ void TMainForm::BuildStatusBar() {
     bar->addWidget(panel);
     panels_.push_back(panel);
   }
-  // The notice stands apart from the five read-out panels, at the right of the bar.
-  auto* noticeArea = new QWidget(bar);
-  auto* noticeLayout = new QHBoxLayout(noticeArea);
-  noticeLayout->setContentsMargins(0, 0, 0, 0);
-  noticePanel_ = new QLabel(noticeArea);
-  noticePanel_->setObjectName("NoticePanel");
-  noticePanel_->setFont(font);
-  noticePanel_->setTextFormat(Qt::PlainText);
-  noticeLayout->addWidget(noticePanel_);
-  bar->addPermanentWidget(noticeArea, 1);
 }
 
 QWidget* TMainForm::AddPictureWindow(QMdiSubWindow& window, const char* glyph, const QSize& size) {
@@ -457,23 +446,29 @@ void TMainForm::CloseProgress() {
 }
 
 void TMainForm::SetPanelText(int panel, const std::string& text) {
+  // A note covers the panels: the first read-out of the mouse brings them back.
+  if (!text.empty() && !statusBar()->currentMessage().isEmpty()) statusBar()->clearMessage();
   if (panel >= 0 && panel < static_cast<int>(panels_.size())) {
     panels_[panel]->setText(QString::fromStdString(text));
   }
 }
 
-void TMainForm::ShowNotice(const std::string& text) {
-  noticePanel_->setText(QString::fromStdString(text));
-  noticePanel_->setToolTip(QString::fromStdString(text));
-}
-
-std::string TMainForm::Notice() const {
-  return noticePanel_->text().toStdString();
-}
-
 std::string TMainForm::PanelText(int panel) const {
   if (panel < 0 || panel >= static_cast<int>(panels_.size())) return {};
   return panels_[panel]->text().toStdString();
+}
+
+void TMainForm::ShowStatusNote(const std::string& note) {
+  constexpr int kNoteMilliseconds = 15000;
+  if (note.empty()) {
+    statusBar()->clearMessage();
+  } else {
+    statusBar()->showMessage(QString::fromStdString(note), kNoteMilliseconds);
+  }
+}
+
+std::string TMainForm::StatusNote() const {
+  return statusBar()->currentMessage().toStdString();
 }
 
 void TMainForm::ZoomSpeedButtonClick(bool down) {

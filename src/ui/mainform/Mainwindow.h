@@ -14,6 +14,7 @@
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
 #include "forms/UnsavedWork.h"
+#include "gis/GridGeoreference.h"
 #include "pretreat/EditorTools.h"
 #include "ui/mainform/CommandGuard.h"
 #include "ui/windows/Imagewindow.h"
@@ -44,6 +45,7 @@ class TSmoothingForm;
 class TImageRasterForm;
 class TImageSizeForm;
 class TImageVectForm;
+class TLayerFieldForm;
 class TSelectionForm;
 class TSumdxfForm;
 class TProgressForm;
@@ -63,11 +65,16 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // The pixel size and extent of the working image; a raster takes its pixel size from
   // the Dynamic Parameters dialog.
   ZoneParameters Zone;
+  // Where the working image lies on the map, with the CRS of the data it was made from:
+  // the zone of vector data, or the frame of a georeferenced raster map; nothing for a
+  // raster without one. A later load of other data does not move the DEM made from it.
+  std::optional<GridGeoreference> WorkingFrame;
 
   // The dialogs of the vector road.
   TImageVectForm* ImageVectForm = nullptr;
   TSelectionForm* SelectionForm = nullptr;
   TSumdxfForm* SumdxfForm = nullptr;
+  TLayerFieldForm* LayerFieldForm = nullptr;  // built when a GIS source first needs it
 
   TImageForm* ImageForm = nullptr;
   TResultForm* ResultForm = nullptr;
@@ -112,10 +119,10 @@ class TMainForm : public QMainWindow, public StatusPanels {
 
   void SetPanelText(int panel, const std::string& text) override;
   std::string PanelText(int panel) const override;
-  // A note about the data loaded, in the status bar beside the read-outs: the bytes a
-  // raw image lacked or had too many. Empty clears it.
-  void ShowNotice(const std::string& text);
-  std::string Notice() const;
+  // A note in the status bar about the data just loaded, over the read-out panels until
+  // the mouse reads something out or for a while.
+  void ShowStatusNote(const std::string& note);
+  std::string StatusNote() const;
 
   // Commands.
   void RasterClick();
@@ -218,6 +225,20 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void ShowForm(std::string_view name);
   void RunRasterCommand(CommandOrigin origin, const std::optional<std::string>& givenPath);
   void LoadRaster(const std::optional<std::string>& givenPath);
+  // Reads the map (raw or GeoTIFF) into the session with its CRS; its frame when it has
+  // one.
+  // A raw image of another length than its size leaves its note in lengthNote.
+  std::optional<GridGeoreference> ReadMapAndFrame(const std::string& path, std::string& lengthNote);
+  // Refuses a map of this size, naming the bytes it lacks when that may be why.
+  void RequireMapMemory(const ImageSize& size, const std::string& lengthNote) const;
+  void LoadVectorFile(const std::string& path);
+  // The UTM Coordinates dialog proposes the working image's pixel size and the lower
+  // left corner of its frame.
+  void ProposeAsciiFrame();
+  // The CRS of the working image and its DEM: its frame's, else the session's.
+  const std::string& WorkingCrs() const;
+  // A CRS the user gave for data that had none goes with them from now on.
+  void AdoptGivenCrs(const std::string& crs);
   void RunCornerElimination();
   void RunEbarbulation();
   void RunBreakSearch();
@@ -271,6 +292,10 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // one another.
   void RefuseOverwritingInputs(const std::vector<NamedFile>& outputs,
                                std::vector<NamedFile> inputs = {}) const;
+  // A save of the working grid: its outputs refused over the session's files, and the
+  // memory of the file it prepares weighed.
+  void RequireSave(const std::string& command, const std::vector<NamedFile>& outputs,
+                   std::uint64_t bytes) const;
 
   UserInteraction& ui_;
   std::string defaultFolder_;
@@ -279,7 +304,6 @@ class TMainForm : public QMainWindow, public StatusPanels {
   std::map<std::string, QWidget*, std::less<>> forms_;
   std::vector<std::string> createdForms_;
   std::vector<QLabel*> panels_;
-  QLabel* noticePanel_ = nullptr;
   ControlStates controls_;
   TProgressForm* activeProgress_ = nullptr;
   ContourHistory history_;

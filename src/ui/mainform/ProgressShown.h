@@ -1,34 +1,29 @@
 #pragma once
 
-#include <QCoreApplication>
-
+#include "core/Progress.h"
 #include "ui/mainform/Mainwindow.h"
 
 namespace zelmaro {
 
-// Keeps the main window's progress window up for one scope, also when the work in it
-// fails, and lets it reach the screen while the work keeps the event loop busy.
+// Keeps the main window's progress window up for one long command, also when the work
+// in it fails. Each new percentage reaches the screen, and with it the user's Cancel:
+// the command's algorithm then stops by throwing CommandCancelled, which RunCommandStep
+// turns into the session as it was before the command.
 class ProgressShown {
  public:
-  explicit ProgressShown(TMainForm& main) : main_(main) {
-    main_.ShowProgress();
-    Draw();
-  }
+  explicit ProgressShown(TMainForm& main);
   ~ProgressShown() { main_.CloseProgress(); }
   ProgressShown(const ProgressShown&) = delete;
   ProgressShown& operator=(const ProgressShown&) = delete;
 
-  // The window is drawn again only when the percentage it shows changes.
-  void Step(double fraction) {
-    const int percent = static_cast<int>(fraction * 100.0);
-    if (percent == percent_) return;
-    percent_ = percent;
-    main_.SetProgress(static_cast<float>(fraction));
-    Draw();
-  }
+  // Shows the fraction done; throws CommandCancelled when the user asked to stop.
+  void Step(double fraction);
+
+  // The same as a Progress for the algorithms that take one; it lives as long as this.
+  Progress Tracker();
 
  private:
-  static void Draw() { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
+  bool GoesOn(double fraction);
 
   TMainForm& main_;
   int percent_ = -1;

@@ -146,8 +146,9 @@ TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageA
   const auto& requests = Ui.FileRequests;
   ASSERT_EQ(requests.size(), 6u);
   EXPECT_EQ(requests[2].filter,
-            "Name File Raster [*_m4.raw]|*_m4.raw|Name File Ascii [*.asc]|*.asc");
-  EXPECT_EQ(requests[4].filter, "Name [*.raw]|*.raw");
+            "Name File Raster [*_m4.raw]|*_m4.raw|Name File Ascii [*.asc]|*.asc|GeoTIFF DEM "
+            "[*.tif]|*.tif");
+  EXPECT_EQ(requests[4].filter, "Name [*.raw]|*.raw|GeoTIFF [*.tif]|*.tif|PNG [*.png]|*.png");
   EXPECT_EQ(requests[5].filter, "Raw File [*.raw]|*.raw");
   for (std::size_t i = 2; i < requests.size(); ++i) {
     EXPECT_EQ(requests[i].initialFolder, folder) << requests[i].title;

@@ -95,9 +95,10 @@ TEST_F(LimitsCommandsTest, ARawImageOfAnotherLengthLoadsAndTheStatusBarSaysHowMa
   WriteFileBytes(folder_.File("short.txt"), "100\n100\n");
   LoadRaster(folder_.File("short.raw"), testing::ExamplePath("volcano_tab.txt"));
   EXPECT_EQ(Main().Session.ContourImage.Lines(), 100);
-  EXPECT_NE(Main().Notice().find("9,936 bytes were missing"), std::string::npos) << Main().Notice();
+  EXPECT_NE(Main().StatusNote().find("9,936 bytes were missing"), std::string::npos)
+      << Main().StatusNote();
   LoadRaster(testing::ExamplePath("volcano.raw"), testing::ExamplePath("volcano_tab.txt"));
-  EXPECT_EQ(Main().Notice(), "");
+  EXPECT_EQ(Main().StatusNote(), "");
 }
 
 // Each save and each fusion that cannot write, on a full disk or into a read-only

@@ -35,7 +35,8 @@ TEST_F(RasterCommandTest, MenuLoadOfTheExampleShowsTheMapAndEnablesTheTreatments
 
   const std::string raw = ExamplePath("volcano.raw");
   ASSERT_EQ(Ui.FileRequests.size(), 2u);
-  EXPECT_EQ(Ui.FileRequests[0].filter, "Raster Image [*.raw]|*.raw");
+  EXPECT_EQ(Ui.FileRequests[0].filter,
+            "Raster Image [*.raw]|*.raw|Contour GeoTIFF [*.tif]|*.tif;*.tiff");
   EXPECT_EQ(Ui.FileRequests[0].initialFolder, std::string(ZELMARO_EXAMPLES_DIR));
   EXPECT_EQ(Ui.FileRequests[1].filter, "Table [*.txt]|*.txt");
   EXPECT_EQ(Ui.FileRequests[1].initialFolder, FolderOf(raw));

@@ -111,7 +111,8 @@ TEST_F(SaveCommandsTest, TheCoordinatesDialogProposesTheZoneAndWritesRealsAsType
             "ncols 522\r\nnrows 366\r\nxllcorner 441000.250000\r\nyllcorner 4512000.000000\r\n"
             "cellsize 2.500000\r\n");
 
-  // A zone of vector data knows its corner too.
+  // A zone of vector data knows its corner too: the outer lower left corner of its
+  // cells, whose centres lie on the zone's corners (60 lines of 5 from 5917500 + 2.5).
   Ui.QueueFile("VECTORIAL FILE OPENING", testing::ExamplePath("volcano.dxf"));
   Click("Vectorial");
   QueueZone("5", {"1756100", "5917200.5", "1756600", "5917500"});
@@ -121,13 +122,13 @@ TEST_F(SaveCommandsTest, TheCoordinatesDialogProposesTheZoneAndWritesRealsAsType
   Ui.QueueFile("Save DEM", folder.File("zone"), 2);
   Ui.QueueModal("TCoordUTMForm", [](QDialog& form) {
     EXPECT_EQ(form.findChild<QLineEdit*>("PixSizeEdit")->text(), "5");
-    EXPECT_EQ(form.findChild<QLineEdit*>("XMinEdit")->text(), "1756100");
-    EXPECT_EQ(form.findChild<QLineEdit*>("YMinEdit")->text(), "5917200.5");
+    EXPECT_EQ(form.findChild<QLineEdit*>("XMinEdit")->text(), "1756097.5");
+    EXPECT_EQ(form.findChild<QLineEdit*>("YMinEdit")->text(), "5917202.5");
     testing::Press(form, "BitBtn1");
   });
   Click("SaveDEM");
   ASSERT_TRUE(Ui.AllAnswersUsed());
-  EXPECT_NE(testing::ReadFileBytes(folder.File("zone.asc")).find("yllcorner 5917200.500000"),
+  EXPECT_NE(testing::ReadFileBytes(folder.File("zone.asc")).find("yllcorner 5917202.500000"),
             std::string::npos);
 }
 

@@ -86,7 +86,10 @@ TEST_F(VectorCommandTest, VectorialShowsTheExampleSceneInGrayWithItsFrame) {
   ASSERT_TRUE(Ui.AllAnswersUsed());
   EXPECT_TRUE(Ui.Messages.empty());
   ASSERT_EQ(Ui.FileRequests.size(), 1u);
-  EXPECT_EQ(Ui.FileRequests[0].filter, "Vectorial Files [*.dxf]|*.dxf");
+  EXPECT_EQ(Ui.FileRequests[0].filter,
+            "All vector files|*.dxf;*.shp;*.gpkg;*.geojson;*.json;*.gml;*.kml;*.kmz;*.fgb|DXF|"
+            "*.dxf|Shapefile|*.shp|GeoPackage|*.gpkg|GeoJSON|*.geojson;*.json|GML|*.gml|KML|"
+            "*.kml;*.kmz|FlatGeobuf|*.fgb");
   EXPECT_EQ(Ui.FileRequests[0].initialFolder, std::string(ZELMARO_EXAMPLES_DIR));
   EXPECT_EQ(Main().ResultForm->TimesSentBack(), 1);
   EXPECT_EQ(Ui.CursorHistory, (std::vector<int>{kArrowCursor, kHourglassCursor, kArrowCursor}));
@@ -161,6 +164,25 @@ TEST_F(VectorCommandTest, CancelledOrRefusedFilesLeaveTheSessionAndTheButtonsAsT
   EXPECT_FALSE(Enabled("VectorOperation"));
   EXPECT_EQ(Main().ActiveProgress(), nullptr);
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+}
+
+TEST_F(VectorCommandTest, CancelInTheProgressWindowKeepsTheSceneLoadedBefore) {
+  LoadVector(ExamplePath("volcano.dxf"));
+  const Grid<std::uint8_t> preview = Main().Session.VectorImage;
+  const Names buttons = EnabledButtons();
+  const QSize picture = Main().ImageForm->ScreenBitmap.size();
+  const std::string other = Write("other.dxf", testing::ReadFileBytes(ExamplePath("volcano.dxf")));
+  Ui.CancelProgressAt(0.3);
+  LoadVector(other);
+  ASSERT_FALSE(Ui.ProgressShown.empty());
+  EXPECT_LT(Ui.ProgressShown.back(), 0.5);
+  EXPECT_TRUE(Ui.Messages.empty());
+  EXPECT_EQ(Main().ActiveProgress(), nullptr);
+  EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+  EXPECT_EQ(Main().Session.InputFileName, ExamplePath("volcano.dxf"));
+  EXPECT_TRUE(Main().Session.VectorImage == preview);
+  EXPECT_EQ(Main().ImageForm->ScreenBitmap.size(), picture);
+  EXPECT_EQ(EnabledButtons(), buttons);
 }
 
 TEST_F(VectorCommandTest, ThirdPartyPolylinesAndLightweightPolylinesGiveTheSameSceneAndZone) {

@@ -199,6 +199,12 @@ TEST_F(MainWindowTest, ProgressWindowFollowsTheFraction) {
   EXPECT_EQ(progress->ProgressBar->value(), 45);
   Main().SetProgress(1.0f);
   EXPECT_EQ(progress->ProgressBar->value(), 100);
+  EXPECT_EQ(progress->ProgressBar->text(), "100%");
+  // Cancel, Escape and the window's frame all ask the command to stop; the window stays.
+  EXPECT_FALSE(progress->CancelRequested());
+  EXPECT_FALSE(progress->close());
+  EXPECT_TRUE(progress->CancelRequested());
+  EXPECT_FALSE(progress->CancelButton->isEnabled());
   Main().CloseProgress();
   EXPECT_EQ(Main().ActiveProgress(), nullptr);
 }

@@ -105,8 +105,12 @@ TEST_F(LimitsCommandsTest, ARawImageOfAnotherLengthLoadsAndTheStatusBarSaysHowMa
 // folder, says so and leaves the folder as it was: the file it would have replaced
 // intact, no other file, no temporary one.
 TEST_F(LimitsCommandsTest, ASaveOrFusionThatCannotWriteLeavesTheFolderAsItWas) {
-  QueueExampleLoad();
-  Click("Raster");
+  // The example placed by a world file, so that the GeoTIFF saves have a frame.
+  TemporaryFolder maps;
+  std::filesystem::copy_file(testing::ExamplePath("volcano.raw"), maps.File("map.raw"));
+  std::filesystem::copy_file(testing::ExamplePath("volcano.txt"), maps.File("map.txt"));
+  WriteFileBytes(maps.File("map.wld"), "10\n0\n0\n-10\n1756005\n5920655\n");
+  LoadRaster(maps.File("map.raw"), testing::ExamplePath("volcano_tab.txt"));
   QueueScale(1, 5);
   Click("DilTreatment");
   ASSERT_TRUE(Ui.AllAnswersUsed());
@@ -120,7 +124,10 @@ TEST_F(LimitsCommandsTest, ASaveOrFusionThatCannotWriteLeavesTheFolderAsItWas) {
       {"SaveContLineSpeedButton",
        [&] { Ui.QueueFile("SAVE CONTOUR LINES IMAGE", folder_.File("r")); }, "r.raw"},
       {"SaveImage", [&] { Ui.QueueFile("Save Shadowed DEM", folder_.File("r")); }, "r.raw"},
+      {"SaveImage", [&] { Ui.QueueFile("Save Shadowed DEM", folder_.File("r"), 2); }, "r.tif"},
+      {"SaveImage", [&] { Ui.QueueFile("Save Shadowed DEM", folder_.File("r"), 3); }, "r.png"},
       {"SaveDEM", [&] { Ui.QueueFile("Save DEM", folder_.File("r"), 1); }, "r_m4.raw"},
+      {"SaveDEM", [&] { Ui.QueueFile("Save DEM", folder_.File("r"), 3); }, "r.tif"},
       {"SaveDEM",
        [&] {
          Ui.QueueFile("Save DEM", folder_.File("r"), 2);

@@ -50,20 +50,6 @@ TEST(RefuseUnsafeOutputs, RefusesAnInputUnderAnyOfItsNamesAndTwoOutputsOfOneFile
   }
 }
 
-TEST(OutputBatch, AFolderInTheWayOrATargetNamedTwiceIsRefusedBeforeAnythingIsReplaced) {
-  TemporaryFolder folder;
-  WriteFileBytes(folder.File("z.txt"), "kept");
-  std::filesystem::create_directory(folder.File("z.raw"));
-  {
-    OutputBatch batch;
-    batch.Add(folder.File("z.txt"), "new");
-    EXPECT_THROW(batch.Add(folder.File("z.raw"), "new"), Error);
-    EXPECT_THROW(batch.Add(folder.File("z.txt"), "twice"), Error);
-  }
-  EXPECT_EQ(ListFolder(folder.Path()), "z.raw z.txt");
-  EXPECT_EQ(ReadFileBytes(folder.File("z.txt")), "kept");
-}
-
 TEST(OutputBatch, ARenameThatFailsPutsBackTheFilesAlreadyReplaced) {
   TemporaryFolder folder;
   const std::string later = folder.File("later");
@@ -78,29 +64,6 @@ TEST(OutputBatch, ARenameThatFailsPutsBackTheFilesAlreadyReplaced) {
   EXPECT_THROW(batch.Commit(), Error);
   EXPECT_EQ(ListFolder(folder.Path()), "a.txt");
   EXPECT_EQ(ReadFileBytes(folder.File("a.txt")), "previous");
-}
-
-// Writing into a full disk or a read-only folder fails with a message and leaves no
-// file behind, not even the temporary one.
-TEST(OutputBatch, AWriteThatFailsLeavesNoFile) {
-  TemporaryFolder folder;
-  WriteFileBytes(folder.File("a.txt"), "previous");
-  for (const bool fullDisk : {true, false}) {
-    try {
-      if (fullDisk) {
-        const testing::FileSizeLimit limit(16);
-        WriteFileAtomically(folder.File("a.txt"), std::string(100, 'x'));
-      } else {
-        const testing::ReadOnlyFolder readOnly(folder.Path());
-        WriteFileAtomically(folder.File("a.txt"), std::string(100, 'x'));
-      }
-      ADD_FAILURE() << (fullDisk ? "full disk" : "read-only folder") << ": written";
-    } catch (const Error& error) {
-      EXPECT_NE(std::string(error.what()).find(folder.File("a.txt")), std::string::npos);
-    }
-    EXPECT_EQ(ListFolder(folder.Path()), "a.txt");
-    EXPECT_EQ(ReadFileBytes(folder.File("a.txt")), "previous");
-  }
 }
 
 }  // namespace

@@ -6,19 +6,6 @@
 #include "core/Grid.h"
 #include "core/SessionState.h"
 
-// 1 in a build with AddressSanitizer (g++ defines __SANITIZE_ADDRESS__, clang says so
-// through __has_feature), whose shadow memory no address-space limit leaves room for.
-#if defined(__SANITIZE_ADDRESS__)
-#define ZELMARO_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZELMARO_ADDRESS_SANITIZER 1
-#endif
-#endif
-#ifndef ZELMARO_ADDRESS_SANITIZER
-#define ZELMARO_ADDRESS_SANITIZER 0
-#endif
-
 namespace zelmaro::testing {
 
 // A fresh empty folder for one test, removed with the object.
@@ -59,8 +46,9 @@ struct ProcessLimits {
   std::uint64_t fileSizeBytes = 0;
   std::uint64_t addressSpaceBytes = 0;
 };
+// Its standard error goes to `errors`, its standard output nowhere.
 int RunCliLimited(const std::string& arguments, const ProcessLimits& limits,
-                  std::string* output = nullptr, std::string* errors = nullptr);
+                  std::string* errors = nullptr);
 
 // For its lifetime, a folder this process and its children cannot write into: its
 // permissions are made read-only, and a process running as root acts as an unprivileged
@@ -90,10 +78,6 @@ class FileSizeLimit {
   std::uint64_t previous_ = 0;
   void (*previousHandler_)(int) = nullptr;
 };
-
-// Lets every user read and enter a folder (test folders start private), so that an
-// unprivileged process can read the inputs it holds.
-void OpenToEveryone(const std::string& path);
 
 // A grid from rows of text: digits and letters are codes ('.' is 255).
 ByteGrid CodesFromText(const std::initializer_list<const char*>& rows);

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <functional>
@@ -7,7 +6,6 @@
 
 #include "UiTestSupport.h"
 #include "core/FileIO.h"
-#include "core/MemoryBudget.h"
 #include "support/TestSupport.h"
 
 namespace zelmaro {
@@ -170,35 +168,6 @@ TEST_F(LimitsCommandsTest, ASaveOrFusionThatCannotWriteLeavesTheFolderAsItWas) {
     }
   }
 }
-
-// An address-space limit cannot hold under AddressSanitizer, which reserves terabytes
-// for its shadow memory: there the refusal is proven with an injected limit
-// (MemoryBudget tests).
-#if !ZELMARO_ADDRESS_SANITIZER
-TEST_F(LimitsCommandsTest, ARasterTooLargeForTheAddressSpaceIsRefusedBeforeItLoads) {
-  WriteFileBytes(folder_.File("huge.raw"), std::string(64, '\0'));
-  WriteFileBytes(folder_.File("huge.txt"), "40000\n40000\n");
-  Ui.QueueFile("OPEN DATA RASTER", folder_.File("huge.raw"));
-  rlimit previous{};
-  ::getrlimit(RLIMIT_AS, &previous);
-  {
-    // About 1 GB more than the process holds now.
-    const std::string status = ReadFileBytes("/proc/self/status");
-    rlimit limited = previous;
-    limited.rlim_cur = *ProcFigureBytes(status, "VmSize") + 1'000'000'000;
-    ::setrlimit(RLIMIT_AS, &limited);
-    Click("Raster");
-    ::setrlimit(RLIMIT_AS, &previous);
-  }
-  const std::string message = OnlyError();
-  EXPECT_NE(message.find("Raster needs about 12.8 GB of memory for 40000 lines x 40000 columns"),
-            std::string::npos)
-      << message;
-  EXPECT_NE(message.find("address-space limit"), std::string::npos) << message;
-  EXPECT_NE(message.find("1,599,999,936 bytes were missing"), std::string::npos) << message;
-  EXPECT_TRUE(Main().Session.ContourImage.Empty());
-}
-#endif
 
 }  // namespace
 }  // namespace zelmaro

@@ -80,9 +80,14 @@ TEST_F(LimitsCli, PixelSizesThatAreNotAboveZeroOrNotFiniteAreRefused) {
       "dilation " + Raw() + " --scale-in m --scale-out m --out " + Out("o"),
       "zone --dxf " + In("a.dxf") + " --out " + Out("o"),
   };
+  // The commands read their pixel size as a real (convert) or as an integer (the others,
+  // shade first): one of each kind meets every bad value, the others 0.
   for (const std::string& command : commands) {
+    const bool firstOfItsKind = command == commands[0] || command == commands[1];
     for (const char* pixel : {"0", "-5", "1e999", "nan"}) {
-      ExpectRefused(command + " --pixel " + pixel, "--pixel");
+      if (firstOfItsKind || pixel[0] == '0') {
+        ExpectRefused(command + " --pixel " + pixel, "--pixel");
+      }
     }
   }
 }

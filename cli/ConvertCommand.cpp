@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
@@ -88,7 +89,8 @@ int RunConvert(const CliArguments& arguments) {
                 session.DemGrid.Lines(), session.DemGrid.Columns(), CrsLabel(crs).c_str());
     return 0;
   }
-  SaveDemAscii(session, out, frame, ProjectionSideFiles(crs));
+  SaveDemAscii(session, out, frame, ProjectionSideFiles(crs),
+               TerminalProgress("Writing " + out + ".asc"));
   std::printf("ASCII grid written to %s.asc (%d lines x %d columns)\n", out.c_str(),
               session.DemGrid.Lines(), session.DemGrid.Columns());
   if (!crs.empty()) std::printf("CRS %s written to %s.prj\n", CrsLabel(crs).c_str(), out.c_str());

@@ -6,6 +6,7 @@
 
 #include "CliCommand.h"
 #include "GeoOutputs.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
@@ -94,14 +95,18 @@ int RunDilation(const CliArguments& arguments) {
   const GeoOutputs geo =
       ResolveGeoOutputs(options.geo, session, mapGeoreference, arguments.Text("raw"), options.zone);
   SeedDemGrid(session, options.scaleIn, options.scaleOut);
-  DilationInterpolation(session);
+  DilationInterpolation(session, TerminalProgress("Dilation"));
   OutputBatch batch;
-  AddDemRawFiles(batch, session, options.out, options.zone, geo.rawDemSideFiles);
-  if (options.ascii)
-    AddDemAsciiFiles(batch, session, *options.ascii, options.frame, geo.asciiSideFiles);
+  AddDemRawFiles(batch, session, options.out, options.zone, geo.rawDemSideFiles,
+                 TerminalProgress("Writing " + options.out + "_m4.raw"));
+  if (options.ascii) {
+    AddDemAsciiFiles(batch, session, *options.ascii, options.frame, geo.asciiSideFiles,
+                     TerminalProgress("Writing " + *options.ascii + ".asc"));
+  }
   AddTifOutput(batch, options.geo, geo, session, options.scaleOut);
   if (options.shade) {
-    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut);
+    session.ShadedImage = ShadeDem(session.DemGrid, options.zone.ZonePixelSize, options.scaleOut,
+                                   TerminalProgress("Shading"));
     AddShadedImageFiles(batch, session, *options.shade, options.zone);
   }
   batch.Commit();

@@ -4,6 +4,7 @@
 
 #include "CliCommand.h"
 #include "GeoOutputs.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
@@ -47,9 +48,10 @@ int RunLinear(const CliArguments& arguments) {
   const std::optional<GridGeoreference> mapGeoreference = LoadRasterArguments(session, arguments);
   const GeoOutputs geo =
       ResolveGeoOutputs(geoOptions, session, mapGeoreference, arguments.Text("raw"), zone);
-  RunLinearInterpolation(session, parameters);
+  RunLinearInterpolation(session, parameters, TerminalProgress("Linear interpolation"));
   OutputBatch batch;
-  AddDemRawFiles(batch, session, out, zone, geo.rawDemSideFiles);
+  AddDemRawFiles(batch, session, out, zone, geo.rawDemSideFiles,
+                 TerminalProgress("Writing " + out + "_m4.raw"));
   AddTifOutput(batch, geoOptions, geo, session, parameters.ScaleOutFactor);
   batch.Commit();
   std::printf(

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/MemoryBudget.h"
 #include "raster/OutputFiles.h"
 #include "raster/RasterMemory.h"
@@ -27,7 +28,8 @@ int RunShade(const CliArguments& arguments) {
                                          RawImageSaveMemoryBytes(size.lines, size.columns))));
   SessionState session;
   session.DemGrid = ReadRawDem(demPath, size);
-  session.ShadedImage = ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut);
+  session.ShadedImage =
+      ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut, TerminalProgress("Shading"));
   SaveShadedImage(session, out, zone);
   std::printf("Shaded image written to %s.raw (%d lines x %d columns), described in %s.txt\n",
               out.c_str(), session.ShadedImage.Lines(), session.ShadedImage.Columns(), out.c_str());

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/MemoryBudget.h"
 #include "core/NumberText.h"
 #include "interp/InterpolationMemory.h"
@@ -44,8 +45,8 @@ int RunSmooth(const CliArguments& arguments) {
   session.DemGrid = ReadRawDem(demPath, size);
   session.WorkLines = session.DemGrid.Lines();
   session.WorkColumns = session.DemGrid.Columns();
-  SmoothDem(session, range);
-  SaveDemRaw(session, out, zone);
+  SmoothDem(session, range, TerminalProgress("Smoothing"));
+  SaveDemRaw(session, out, zone, {}, TerminalProgress("Writing " + out + "_m4.raw"));
   std::printf(
       "Smoothed DEM (Range %d) written to %s_m4.raw (%d lines x %d columns), described "
       "in %s_m4.txt\n",

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
 #include "core/MemoryBudget.h"
@@ -138,7 +139,7 @@ int RunZone(const CliArguments& arguments) {
   const ZoneGridSize zoneSize = ZoneGridSizeOf(zone);
   RequireMemory({"zone", GridSubject(zoneSize.Lines, zoneSize.Columns),
                  ZoneMemoryBytes(FileByteCount(path), zoneSize.Lines, zoneSize.Columns)});
-  const ZoneSelection selection = SelectZone(session, zone);
+  const ZoneSelection selection = SelectZone(session, zone, TerminalProgress("Zone extraction"));
   SaveContourImage(session, out, selection.zone, ProjectionSideFiles(session.CrsWkt));
   std::printf("Zone of %s at pixel size %d: %d lines x %d columns, %d altitude codes\n",
               path.c_str(), pixelSize, selection.Lines, selection.Columns, session.AltitudeCount);

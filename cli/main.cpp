@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CliCommand.h"
+#include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/MemoryBudget.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
       }
       return command.run(zelmaro::cli::CliArguments(rest));
     } catch (const zelmaro::Error& error) {
+      zelmaro::cli::EndProgressLine();
       std::fprintf(stderr, "zelmaro-cli %s: ERROR: %s\n", command.name.c_str(), error.what());
       return 1;
     } catch (const std::bad_alloc&) {
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
                    command.name.c_str(), zelmaro::OutOfMemoryMessage().c_str());
       return 1;
     } catch (const std::exception& error) {
+      zelmaro::cli::EndProgressLine();
       std::fprintf(stderr, "zelmaro-cli %s: ERROR: %s\n", command.name.c_str(), error.what());
       return 1;
     }

@@ -108,6 +108,36 @@ OutputBatch::~OutputBatch() {
 }
 
 void OutputBatch::Add(const std::string& path, std::string_view bytes) {
+  AddStreamed(path, [bytes](OutputStream& out) { out.Write(bytes); });
+}
+
+namespace {
+
+// Bytes go through the stream's buffer; the first failure is remembered and reported
+// once the writing is over, with the reason the system gave.
+class FileOutputStream : public OutputStream {
+ public:
+  explicit FileOutputStream(std::FILE* file) : file_(file) {}
+  void Write(std::string_view bytes) override {
+    if (failed_ || bytes.empty()) return;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
+      failed_ = true;
+      errno_ = errno;
+    }
+  }
+  bool Failed() const { return failed_; }
+  int Errno() const { return errno_; }
+
+ private:
+  std::FILE* file_;
+  bool failed_ = false;
+  int errno_ = 0;
+};
+
+}  // namespace
+
+void OutputBatch::AddStreamed(const std::string& path,
+                              const std::function<void(OutputStream&)>& write) {
   for (const Pending& file : pending_) {
     if (SameFile(file.finalPath, path)) {
       throw Error("Two outputs of this command name the same file " + path +
@@ -124,11 +154,16 @@ void OutputBatch::Add(const std::string& path, std::string_view bytes) {
     ::close(descriptor);
     throw Error("Cannot create " + path + ": " + SystemReason() + ".");
   }
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const int savedErrno = errno;
+  FileOutputStream out(file);
+  try {
+    write(out);
+  } catch (...) {
+    std::fclose(file);
+    throw;
+  }
   const bool closed = std::fclose(file) == 0;
-  if (!written || !closed) {
-    errno = written ? errno : savedErrno;
+  if (out.Failed() || !closed) {
+    if (out.Failed()) errno = out.Errno();
     throw Error("Cannot write " + path + ": " + SystemReason() + ".");
   }
   // mkstemp makes the file private; give it the usual permissions of a new file.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,13 @@ bool SameFile(const std::string& a, const std::string& b);
 // "\n" becomes CR LF, the line break of every text file the program writes.
 std::string WithCrLf(std::string_view text);
 
+// Where a file being written receives its bytes, piece after piece.
+class OutputStream {
+ public:
+  virtual ~OutputStream() = default;
+  virtual void Write(std::string_view bytes) = 0;
+};
+
 // Writes several output files so that either all of them appear complete or none
 // changes: each is written to a temporary file in its own folder, and only Commit
 // renames them over their targets. Temporary files left uncommitted are removed, also
@@ -32,6 +40,9 @@ class OutputBatch {
   ~OutputBatch();
 
   void Add(const std::string& path, std::string_view bytes);
+  // A file whose bytes `write` hands over piece by piece, so that a large file is never
+  // held whole in memory. Whatever `write` throws leaves the target as it was.
+  void AddStreamed(const std::string& path, const std::function<void(OutputStream&)>& write);
   // Refuses a target that is a folder before renaming anything; should a rename fail
   // all the same, the targets already replaced get their previous files back.
   void Commit();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/ProgressPacing.h"
 #include "interp/Dilation.h"
 
 namespace zelmaro {
@@ -60,10 +61,11 @@ class FillPasses {
  public:
   explicit FillPasses(IntGrid& dem) : dem_(dem), columns_(dem.Columns()) {}
 
-  int Run() {
-    int writes = FirstPass();
+  void Run(const Progress& progress) {
+    PacedProgress paced(progress);
+    int writes = FirstPass(paced);
     while (writes > 0) writes = NextPass();
-    return writes;
+    paced.ReportNow(1.0);
   }
 
  private:
@@ -79,12 +81,13 @@ class FillPasses {
     return writes;
   }
 
-  int FirstPass() {
+  int FirstPass(PacedProgress& progress) {
     int writes = 0;
     for (int line = 0; line < dem_.Lines(); ++line) {
       for (int column = 0; column < columns_; ++column) {
         if (dem_[line][column] == NoAltitude) writes += Fill(line, column);
       }
+      progress.Report(static_cast<double>(line + 1) / dem_.Lines());
     }
     return writes;
   }
@@ -111,11 +114,11 @@ class FillPasses {
 
 }  // namespace
 
-void FillRemainingCells(SessionState& session, FillSum sum) {
+void FillRemainingCells(IntGrid& demGrid, FillSum sum, const Progress& progress) {
   if (sum == FillSum::SinglePrecision) {
-    session.FillPassChanges = FillPasses<float>(session.DemGrid).Run();
+    FillPasses<float>(demGrid).Run(progress);
   } else {
-    session.FillPassChanges = FillPasses<std::int64_t>(session.DemGrid).Run();
+    FillPasses<std::int64_t>(demGrid).Run(progress);
   }
 }
 

@@ -1,5 +1,7 @@
 #include "interp/LineDistances.h"
 
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -68,6 +70,7 @@ std::int64_t SquaredDistance(int line1, int column1, int line2, int column2) {
 
 void PixelTree::Build(const std::uint32_t* pixels, std::size_t pixelCount, int columns) {
   points_.resize(pixelCount);
+  boxes_.assign(pixelCount, Box{});
   for (std::size_t p = 0; p < pixelCount; ++p) {
     points_[p] =
         Point{static_cast<int>(pixels[p] / columns), static_cast<int>(pixels[p] % columns)};
@@ -84,6 +87,14 @@ void PixelTree::Split(std::size_t first, std::size_t last, int depth) {
   };
   std::nth_element(points_.begin() + first, points_.begin() + middle, points_.begin() + last,
                    byAxis);
+  Box& box = boxes_[middle];
+  box = {points_[first].line, points_[first].line, points_[first].column, points_[first].column};
+  for (std::size_t p = first + 1; p < last; ++p) {
+    box.top = std::min(box.top, points_[p].line);
+    box.bottom = std::max(box.bottom, points_[p].line);
+    box.left = std::min(box.left, points_[p].column);
+    box.right = std::max(box.right, points_[p].column);
+  }
   Split(first, middle, depth + 1);
   Split(middle + 1, last, depth + 1);
 }
@@ -91,78 +102,88 @@ void PixelTree::Split(std::size_t first, std::size_t last, int depth) {
 std::int64_t PixelTree::NearestSquared(int line, int column, std::int64_t bound) const {
   if (points_.empty()) return -1;
   std::int64_t best = bound;
-  Search(0, points_.size(), 0, line, column, best);
+  Point nearest{0, 0};
+  Search(0, points_.size(), 0, line, column, best, nearest);
   return best;
 }
 
+PixelTree::Point PixelTree::Nearest(int line, int column, Point near) const {
+  std::int64_t best = SquaredDistance(line, column, near.line, near.column);
+  Search(0, points_.size(), 0, line, column, best, near);
+  return near;
+}
+
 void PixelTree::Search(std::size_t first, std::size_t last, int depth, int line, int column,
-                       std::int64_t& best) const {
-  if (last - first <= kLeafSize) {
-    for (std::size_t p = first; p < last; ++p) {
-      best = std::min(best, SquaredDistance(line, column, points_[p].line, points_[p].column));
+                       std::int64_t& best, Point& nearest) const {
+  const auto consider = [&](const Point& point) {
+    const std::int64_t squared = SquaredDistance(line, column, point.line, point.column);
+    if (squared < best) {
+      best = squared;
+      nearest = point;
     }
+  };
+  if (last - first <= kLeafSize) {
+    for (std::size_t p = first; p < last; ++p) consider(points_[p]);
     return;
   }
   const std::size_t middle = first + (last - first) / 2;
+  // A part of the line whose box lies no nearer than the best so far is passed over.
+  const Box& box = boxes_[middle];
+  const std::int64_t dl = line < box.top      ? box.top - line
+                          : line > box.bottom ? line - box.bottom
+                                              : 0;
+  const std::int64_t dc = column < box.left    ? box.left - column
+                          : column > box.right ? column - box.right
+                                               : 0;
+  if (dl * dl + dc * dc >= best) return;
   const Point& split = points_[middle];
-  best = std::min(best, SquaredDistance(line, column, split.line, split.column));
+  consider(split);
   const std::int64_t offset = depth % 2 == 0 ? line - split.line : column - split.column;
   // The side of the query first; the other only if it could hold a nearer pixel.
   if (offset < 0) {
-    Search(first, middle, depth + 1, line, column, best);
-    if (offset * offset < best) Search(middle + 1, last, depth + 1, line, column, best);
+    Search(first, middle, depth + 1, line, column, best, nearest);
+    if (offset * offset < best) Search(middle + 1, last, depth + 1, line, column, best, nearest);
   } else {
-    Search(middle + 1, last, depth + 1, line, column, best);
-    if (offset * offset < best) Search(first, middle, depth + 1, line, column, best);
+    Search(middle + 1, last, depth + 1, line, column, best, nearest);
+    if (offset * offset < best) Search(first, middle, depth + 1, line, column, best, nearest);
   }
 }
 
-void GridDistanceTransform::Compute(const std::vector<std::uint8_t>& isPixel) {
-  const std::size_t cellCount = static_cast<std::size_t>(lines_) * columns_;
-  // The nearest marked line of every column, from above, then corrected from below.
-  nearestLine_.resize(cellCount);
-  for (int line = 0; line < lines_; ++line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      nearestLine_[offset + column] = isPixel[offset + column] ? line
-                                      : line > 0 ? nearestLine_[offset - columns_ + column]
-                                                 : -1;
-    }
-  }
-  std::vector<std::int32_t>& below = vertical_;
-  below.assign(columns_, -1);
-  for (int line = lines_ - 1; line >= 0; --line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      if (isPixel[offset + column]) {
-        below[column] = line;
-        continue;
-      }
-      const std::int32_t above = nearestLine_[offset + column];
-      if (below[column] >= 0 && (above < 0 || below[column] - line < line - above)) {
-        nearestLine_[offset + column] = below[column];
+void NearestMarkedLines(const ByteGrid& lineOf, const std::array<bool, 256>& marked,
+                        Grid<std::uint16_t>& nearestLine) {
+  const int lines = lineOf.Lines();
+  const int columns = lineOf.Columns();
+  // Strips of columns wide enough to be read along the lines, each scanned down and then
+  // up: a cell takes its own line when marked, else the nearest found so far.
+  const int width = std::max(256, (columns + 15) / 16);
+  const int strips = (columns + width - 1) / width;
+  tbb::parallel_for(0, strips, [&](int strip) {
+    const int first = strip * width;
+    const int last = std::min(columns, first + width);
+    for (int line = 0; line < lines; ++line) {
+      const std::uint8_t* t = lineOf[line];
+      std::uint16_t* out = nearestLine[line];
+      const std::uint16_t* above = line > 0 ? nearestLine[line - 1] : nullptr;
+      for (int column = first; column < last; ++column) {
+        out[column] = marked[t[column]]  ? static_cast<std::uint16_t>(line)
+                      : above != nullptr ? above[column]
+                                         : kNoNearestLine;
       }
     }
-  }
-  squared_.resize(cellCount);
-  nearest_.resize(cellCount);
-  nearestColumn_.resize(columns_);
-  std::vector<std::int32_t> rowDistance(columns_);
-  const std::int32_t none = std::numeric_limits<std::int32_t>::max();
-  for (int line = 0; line < lines_; ++line) {
-    const std::size_t offset = static_cast<std::size_t>(line) * columns_;
-    for (int column = 0; column < columns_; ++column) {
-      const std::int32_t nearestLine = nearestLine_[offset + column];
-      rowDistance[column] = nearestLine < 0 ? none : std::abs(line - nearestLine);
+    for (int line = lines - 2; line >= 0; --line) {
+      std::uint16_t* out = nearestLine[line];
+      const std::uint16_t* below = nearestLine[line + 1];
+      for (int column = first; column < last; ++column) {
+        // The nearest below is the one the line below found, when it lies below.
+        const int next = below[column];
+        if (next == kNoNearestLine || next <= line) continue;
+        const int above = out[column];
+        if (above == kNoNearestLine || next - line < line - above) {
+          out[column] = static_cast<std::uint16_t>(next);
+        }
+      }
     }
-    envelope_.Run(rowDistance.data(), columns_, none, &squared_[offset], nearestColumn_.data());
-    if (squared_[offset] < 0) continue;
-    for (int column = 0; column < columns_; ++column) {
-      const int pixelColumn = nearestColumn_[column];
-      nearest_[offset + column] = static_cast<std::uint32_t>(
-          static_cast<std::size_t>(nearestLine_[offset + pixelColumn]) * columns_ + pixelColumn);
-    }
-  }
+  });
 }
 
 }  // namespace zelmaro

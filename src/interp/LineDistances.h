@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "core/Grid.h"
 
 namespace zelmaro {
 
@@ -27,43 +30,41 @@ class PixelTree {
  public:
   // Pixels are cell indices line x columns + column.
   void Build(const std::uint32_t* pixels, std::size_t pixelCount, int columns);
-  // The smallest squared distance from (line, column) to a pixel of the tree, or `bound`
-  // when no pixel is nearer than that; -1 when the tree is empty.
-  std::int64_t NearestSquared(int line, int column, std::int64_t bound) const;
-
- private:
   struct Point {
     int line;
     int column;
   };
-  void Split(std::size_t first, std::size_t last, int depth);
-  void Search(std::size_t first, std::size_t last, int depth, int line, int column,
-              std::int64_t& best) const;
-
-  std::vector<Point> points_;
-};
-
-// The exact squared distance from every cell of a grid to the nearest marked pixel,
-// with one such pixel, in time linear in the number of cells.
-class GridDistanceTransform {
- public:
-  GridDistanceTransform(int lines, int columns) : lines_(lines), columns_(columns) {}
-
-  // isPixel holds one flag per cell. Afterwards Squared()[cell] is the squared distance
-  // (-1 when no pixel is marked) and Nearest()[cell] the index of a nearest pixel.
-  void Compute(const std::vector<std::uint8_t>& isPixel);
-  const std::vector<std::int64_t>& Squared() const { return squared_; }
-  const std::vector<std::uint32_t>& Nearest() const { return nearest_; }
+  // The smallest squared distance from (line, column) to a pixel of the tree, or `bound`
+  // when no pixel is nearer than that; -1 when the tree is empty.
+  std::int64_t NearestSquared(int line, int column, std::int64_t bound) const;
+  // A nearest pixel to (line, column), searched from `near`, a pixel of the tree (a
+  // nearest pixel of a cell close by makes the search short). The tree must not be empty.
+  Point Nearest(int line, int column, Point near) const;
+  // A pixel of the tree, to start searches from.
+  Point Root() const { return points_[points_.size() / 2]; }
 
  private:
-  int lines_;
-  int columns_;
-  std::vector<std::int32_t> nearestLine_;
-  std::vector<std::int32_t> vertical_;
-  std::vector<int> nearestColumn_;
-  std::vector<std::int64_t> squared_;
-  std::vector<std::uint32_t> nearest_;
-  LineEnvelope envelope_;
+  // The box around the pixels of a part of the tree, kept at the index of its split.
+  struct Box {
+    int top = 0;
+    int bottom = 0;
+    int left = 0;
+    int right = 0;
+  };
+  void Split(std::size_t first, std::size_t last, int depth);
+  void Search(std::size_t first, std::size_t last, int depth, int line, int column,
+              std::int64_t& best, Point& nearest) const;
+
+  std::vector<Point> points_;
+  std::vector<Box> boxes_;
 };
+
+// For every cell of a grid, the line of the nearest marked cell of its column (the upper
+// one of two at the same distance), or kNoNearestLine when its column has none; marked
+// cells are those whose line number t (lineOf, 255 for none) has marked[t] set. Columns
+// are independent and run on all threads. Needs fewer than 65535 lines.
+inline constexpr std::uint16_t kNoNearestLine = 0xFFFF;
+void NearestMarkedLines(const ByteGrid& lineOf, const std::array<bool, 256>& marked,
+                        Grid<std::uint16_t>& nearestLine);
 
 }  // namespace zelmaro

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Grid.h"
+#include "core/Progress.h"
 #include "core/SessionState.h"
 #include "interp/LinearLevels.h"
 
@@ -9,16 +11,31 @@ namespace zelmaro {
 // it needs: smaller grids keep the unsmoothed values.
 inline constexpr int kLinearSmoothingDegree = 5;
 
-// The linear interpolation of a DemGrid freshly seeded from ContourImage: the typed
-// minimum replaces AltitudeTable[1]; the empty regions between two successive lines are
-// labelled with their level (LinearCodeImage), interpolated from the distances to
-// their two lines; the rest is filled by dilation steps and neighbour means, and the
-// whole grid smoothed with a degree-5 Bezier window. DemMin and DemMax are left as they
-// are. The parameters are checked before anything changes.
-void LinearInterpolation(SessionState& session, const LinearParameters& parameters);
+// What the linear interpolation makes: the DEM and the level labels.
+struct LinearResult {
+  IntGrid DemGrid;
+  ByteGrid LinearCodeImage;
+};
 
-// The Lineal Interpolation command without its dialogs: seeds DemGrid from ContourImage
-// and runs LinearInterpolation. On Error the session is left as it was.
-void RunLinearInterpolation(SessionState& session, const LinearParameters& parameters);
+// The linear interpolation of a DEM freshly seeded from the contour-line image: the
+// typed minimum replaces the altitude of code 1 (in a copy of the table); the empty
+// regions between two successive lines are labelled with their level, interpolated from
+// the distances to their two lines; the rest is filled by dilation steps and neighbour
+// means, and the whole grid smoothed with a degree-5 Bezier window. The parameters are
+// checked before anything is computed.
+LinearResult LinearInterpolation(const ByteGrid& contourImage, IntGrid seededDem,
+                                 const AltitudeTableArray& altitudeTable,
+                                 const LinearParameters& parameters, const Progress& progress = {});
+
+// The same on the session's DemGrid (seeded) and ContourImage: DemGrid, LinearCodeImage
+// and AltitudeTable[1] are replaced together once all is done. DemMin and DemMax are
+// left as they are.
+void LinearInterpolation(SessionState& session, const LinearParameters& parameters,
+                         const Progress& progress = {});
+
+// The Lineal Interpolation command without its dialogs: seeds the DEM from ContourImage
+// and runs LinearInterpolation. On Error or cancel the session is left as it was.
+void RunLinearInterpolation(SessionState& session, const LinearParameters& parameters,
+                            const Progress& progress = {});
 
 }  // namespace zelmaro

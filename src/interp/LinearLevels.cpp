@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/Error.h"
+#include "core/ProgressPacing.h"
 #include "core/Units.h"
 #include "interp/Dilation.h"
 
@@ -57,8 +58,9 @@ LevelTable MakeLevelTable(const LinearParameters& parameters) {
   return levels;
 }
 
-void LabelLevels(SessionState& session, const LevelTable& levels) {
-  IntGrid& dem = session.DemGrid;
+void LabelLevels(IntGrid& dem, ByteGrid& labels, const LevelTable& levels,
+                 const Progress& progress) {
+  PacedProgress paced(progress);
   const int lines = dem.Lines();
   const int columns = dem.Columns();
   for (int i = 1; i < lines; ++i) {
@@ -82,15 +84,15 @@ void LabelLevels(SessionState& session, const LevelTable& levels) {
       if (a == b) continue;
       const int m = levels.LevelOf(std::min(a, b), std::max(a, b));
       if (m == 0) continue;
-      FillLevelRegion(session, i, j, m);
+      FillLevelRegion(dem, labels, i, j, m);
       right = -1;
     }
+    paced.Report(static_cast<double>(i) / lines);
   }
+  paced.ReportNow(1.0);
 }
 
-void FillLevelRegion(SessionState& session, int line, int column, int m) {
-  IntGrid& dem = session.DemGrid;
-  ByteGrid& codes = session.LinearCodeImage;
+void FillLevelRegion(IntGrid& dem, ByteGrid& codes, int line, int column, int m) {
   const int lines = dem.Lines();
   const int columns = dem.Columns();
   const auto label = static_cast<std::uint8_t>(m);
@@ -127,6 +129,14 @@ void FillLevelRegion(SessionState& session, int line, int column, int m) {
       if (emptyAt(end) && emptyAt(end + 1)) seeds.emplace_back(next, end);
     }
   }
+}
+
+void LabelLevels(SessionState& session, const LevelTable& levels) {
+  LabelLevels(session.DemGrid, session.LinearCodeImage, levels);
+}
+
+void FillLevelRegion(SessionState& session, int line, int column, int m) {
+  FillLevelRegion(session.DemGrid, session.LinearCodeImage, line, column, m);
 }
 
 }  // namespace zelmaro

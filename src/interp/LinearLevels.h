@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/Grid.h"
+#include "core/Progress.h"
 #include "core/SessionState.h"
 
 namespace zelmaro {
@@ -38,13 +40,19 @@ struct LevelTable {
 // the DEM unit, or when there would be more levels than LinearCodeImage can label.
 LevelTable MakeLevelTable(const LinearParameters& parameters);
 
-// Gives every empty region of DemGrid whose line meets the two lines of a level on its
-// left and right that level's number, in DemGrid and LinearCodeImage.
-void LabelLevels(SessionState& session, const LevelTable& levels);
+// Gives every empty region of the DEM whose line meets the two lines of a level on its
+// left and right that level's number, in the DEM and in the level labels (a copy of the
+// contour-line image to begin with).
+void LabelLevels(IntGrid& demGrid, ByteGrid& linearCodeImage, const LevelTable& levels,
+                 const Progress& progress = {});
 
 // Scan-line flood fill of the 4-connected empty cells around (line, column) with the
 // level number m; line 0 and column 0 are never filled, and column 1 takes m whenever
 // a run reaches it.
+void FillLevelRegion(IntGrid& demGrid, ByteGrid& linearCodeImage, int line, int column, int m);
+
+// The same on the session's DemGrid and LinearCodeImage.
+void LabelLevels(SessionState& session, const LevelTable& levels);
 void FillLevelRegion(SessionState& session, int line, int column, int m);
 
 }  // namespace zelmaro

@@ -1,11 +1,15 @@
 #include "interp/Smoothing.h"
 
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
 #include "core/Error.h"
+#include "core/ProgressPacing.h"
 
 namespace zelmaro {
 namespace {
@@ -80,53 +84,130 @@ double BezierWindowValue(const IntGrid& demGrid, double x, double y, int n) {
   return result;
 }
 
-IntGrid BezierSmoothedGrid(const IntGrid& demGrid, int n, int firstLine, int lastLine,
-                           int firstColumn, int lastColumn) {
-  CheckWindowFits(demGrid, n);
-  IntGrid result = demGrid;
-  if (firstLine > lastLine || firstColumn > lastColumn) return result;
-  const int columns = demGrid.Columns();
-  const int weightCount = n + 1;
-  // Every window position puts the target at an offset 0..n inside the window.
-  std::vector<float> weightsOfOffset(static_cast<std::size_t>(weightCount) * weightCount);
-  for (int offset = 0; offset <= n; ++offset) {
-    BernsteinWeights(offset, n, &weightsOfOffset[static_cast<std::size_t>(offset) * weightCount]);
-  }
-  const int width = lastColumn - firstColumn + 1;
-  std::vector<int> columnFirst(width);
-  for (int j = 0; j < width; ++j) columnFirst[j] = WindowFirst(firstColumn + j, n, columns);
+namespace {
 
-  // Row sums depend only on the line and the target column, so every window that
-  // covers a line shares them. The windows of successive lines move down by at most one
-  // line, so the last n + 1 lines of row sums are kept in a ring.
-  FloatGrid rowSums(weightCount, width);
-  const auto computeRowSums = [&](int line) {
-    const std::int32_t* cells = demGrid[line];
-    float* sums = rowSums[line % weightCount];
-    for (int j = 0; j < width; ++j) {
-      const int p = columnFirst[j];
-      const float* weights =
-          &weightsOfOffset[static_cast<std::size_t>(firstColumn + j - p) * weightCount];
-      float rowSum = 0.0f;
-      for (int k = 0; k <= n; ++k) rowSum += static_cast<float>(cells[p + k]) * weights[k];
-      sums[j] = rowSum;
+// The smoothing of the lines of one chunk. Row sums depend only on the line and the
+// target column, so every window that covers a line shares them; the windows of
+// successive lines move down by at most one line, so the last n + 1 lines of row sums
+// are kept in a ring.
+class SmoothedLines {
+ public:
+  SmoothedLines(const IntGrid& dem, int n, int firstColumn, int lastColumn)
+      : dem_(dem),
+        n_(n),
+        firstColumn_(firstColumn),
+        width_(lastColumn - firstColumn + 1),
+        weightsOfOffset_(static_cast<std::size_t>(n + 1) * (n + 1)),
+        columnFirst_(width_),
+        rowSums_(n + 1, width_),
+        lineSums_(width_) {
+    // Every window position puts the target at an offset 0..n inside the window.
+    for (int offset = 0; offset <= n; ++offset) BernsteinWeights(offset, n, Weights(offset));
+    for (int j = 0; j < width_; ++j)
+      columnFirst_[j] = WindowFirst(firstColumn + j, n, dem.Columns());
+    // Targets whose window is not slid: the weights of the offset n div 2.
+    plainFirst_ = std::clamp(n / 2 - firstColumn, 0, width_);
+    plainLast_ = std::clamp(dem.Columns() - 1 - n + n / 2 - firstColumn + 1, plainFirst_, width_);
+  }
+
+  void Run(int firstLine, int lastLine, IntGrid& result) {
+    int computedTo = WindowFirst(firstLine, n_, dem_.Lines()) - 1;
+    for (int line = firstLine; line <= lastLine; ++line) {
+      const int q = WindowFirst(line, n_, dem_.Lines());
+      while (computedTo < q + n_) ComputeRowSums(++computedTo);
+      const float* weights = Weights(line - q);
+      double* __restrict__ lineSums = lineSums_.data();
+      std::fill(lineSums, lineSums + width_, 0.0);
+      for (int r = 0; r <= n_; ++r) {
+        const float weight = weights[r];
+        const float* __restrict__ sums = rowSums_[(q + r) % (n_ + 1)];
+        for (int j = 0; j < width_; ++j) lineSums[j] += weight * sums[j];
+      }
+      std::int32_t* __restrict__ out = result[line] + firstColumn_;
+      for (int j = 0; j < width_; ++j) out[j] = static_cast<std::int32_t>(lineSums[j]);
+    }
+  }
+
+ private:
+  float* Weights(int offset) {
+    return &weightsOfOffset_[static_cast<std::size_t>(offset) * (n_ + 1)];
+  }
+
+  // Each sum starts from 0 and adds the window's cells from the left, whatever order
+  // the loops take, so that every target gets the sum of its own window.
+  void ComputeRowSums(int line) {
+    const std::int32_t* cells = dem_[line];
+    float* sums = rowSums_[line % (n_ + 1)];
+    std::fill(sums, sums + width_, 0.0f);
+    const float* plain = Weights(n_ / 2);
+    if (plainFirst_ < plainLast_) {
+      float* __restrict__ plainSums = sums + plainFirst_;
+      const int count = plainLast_ - plainFirst_;
+      for (int k = 0; k <= n_; ++k) {
+        const float weight = plain[k];
+        const std::int32_t* __restrict__ window = cells + (firstColumn_ + plainFirst_ - n_ / 2 + k);
+        for (int j = 0; j < count; ++j) plainSums[j] += static_cast<float>(window[j]) * weight;
+      }
+    }
+    const auto slid = [&](int j) {
+      const int p = columnFirst_[j];
+      const float* weights = Weights(firstColumn_ + j - p);
+      for (int k = 0; k <= n_; ++k) sums[j] += static_cast<float>(cells[p + k]) * weights[k];
+    };
+    for (int j = 0; j < plainFirst_; ++j) slid(j);
+    for (int j = plainLast_; j < width_; ++j) slid(j);
+  }
+
+  const IntGrid& dem_;
+  int n_;
+  int firstColumn_;
+  int width_;
+  int plainFirst_ = 0;
+  int plainLast_ = 0;
+  std::vector<float> weightsOfOffset_;
+  std::vector<int> columnFirst_;
+  FloatGrid rowSums_;
+  std::vector<double> lineSums_;
+};
+
+// Lines between two reports of progress.
+constexpr int kBatches = 32;
+
+}  // namespace
+
+IntGrid BezierSmoothedGrid(const IntGrid& demGrid, int n, int firstLine, int lastLine,
+                           int firstColumn, int lastColumn, const Progress& progress) {
+  CheckWindowFits(demGrid, n);
+  if (firstLine > lastLine || firstColumn > lastColumn) return demGrid;
+  IntGrid result(demGrid.Lines(), demGrid.Columns());
+  const int columns = demGrid.Columns();
+  // The cells outside the smoothed part keep their values, line by line beside it.
+  const auto keepBorders = [&](int first, int last) {
+    for (int line = first; line < last; ++line) {
+      const std::int32_t* in = demGrid[line];
+      std::int32_t* out = result[line];
+      if (line < firstLine || line > lastLine) {
+        std::copy(in, in + columns, out);
+        continue;
+      }
+      std::copy(in, in + firstColumn, out);
+      std::copy(in + lastColumn + 1, in + columns, out + lastColumn + 1);
     }
   };
-  int computedTo = WindowFirst(firstLine, n, demGrid.Lines()) - 1;
-  std::vector<double> lineSums(width);
-  for (int line = firstLine; line <= lastLine; ++line) {
-    const int q = WindowFirst(line, n, demGrid.Lines());
-    while (computedTo < q + n) computeRowSums(++computedTo);
-    const float* weights = &weightsOfOffset[static_cast<std::size_t>(line - q) * weightCount];
-    std::fill(lineSums.begin(), lineSums.end(), 0.0);
-    for (int r = 0; r <= n; ++r) {
-      const float weight = weights[r];
-      const float* sums = rowSums[(q + r) % weightCount];
-      for (int j = 0; j < width; ++j) lineSums[j] += weight * sums[j];
-    }
-    std::int32_t* out = result[line] + firstColumn;
-    for (int j = 0; j < width; ++j) out[j] = static_cast<std::int32_t>(lineSums[j]);
-  }
+  PacedProgress paced(progress);
+  // Chunks of several lines, so that each builds its ring of row sums only once.
+  const int grain = std::max(4, demGrid.Lines() / 256);
+  ForEachBatch(demGrid.Lines(), kBatches, paced, 0.0, 1.0, [&](int first, int last) {
+    tbb::parallel_for(tbb::blocked_range<int>(first, last, grain),
+                      [&](const tbb::blocked_range<int>& lines) {
+                        keepBorders(lines.begin(), lines.end());
+                        const int from = std::max(lines.begin(), firstLine);
+                        const int to = std::min(lines.end() - 1, lastLine);
+                        if (from > to) return;
+                        SmoothedLines(demGrid, n, firstColumn, lastColumn).Run(from, to, result);
+                      });
+  });
+  paced.ReportNow(1.0);
   return result;
 }
 
@@ -144,11 +225,14 @@ void CheckSmoothingRange(const IntGrid& demGrid, std::int32_t range) {
   }
 }
 
-void SmoothDem(SessionState& session, std::int32_t range) {
-  CheckSmoothingRange(session.DemGrid, range);
-  const IntGrid& dem = session.DemGrid;
-  session.DemGrid = BezierSmoothedGrid(dem, 2 * range + 1, range, dem.Lines() - range - 1, range,
-                                       dem.Columns() - range - 1);
+IntGrid SmoothDem(const IntGrid& demGrid, std::int32_t range, const Progress& progress) {
+  CheckSmoothingRange(demGrid, range);
+  return BezierSmoothedGrid(demGrid, 2 * range + 1, range, demGrid.Lines() - range - 1, range,
+                            demGrid.Columns() - range - 1, progress);
+}
+
+void SmoothDem(SessionState& session, std::int32_t range, const Progress& progress) {
+  session.DemGrid = SmoothDem(session.DemGrid, range, progress);
 }
 
 }  // namespace zelmaro

@@ -72,6 +72,8 @@ class DxfReader {
 
   const std::string& Path() const { return path_; }
   std::size_t Size() const { return content_.size(); }
+  // How far the reading has come, in bytes from the start.
+  std::size_t Position() const { return position_; }
   // Back to the start of the file, for a second pass.
   void Rewind() { position_ = 0; }
 

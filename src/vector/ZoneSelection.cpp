@@ -7,6 +7,7 @@
 #include "core/Error.h"
 #include "core/NeighbourScan.h"
 #include "core/NumberText.h"
+#include "core/ProgressPacing.h"
 #include "vector/DxfPolylineScan.h"
 #include "vector/PolylineWalk.h"
 #include "vector/SegmentWalk.h"
@@ -99,7 +100,8 @@ void RemoveZoneCorners(ByteGrid& image) {
   DeleteMatchingCells(image, area, kBackgroundCode - 1, kInnerCorners);
 }
 
-ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {
+ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone,
+                         const Progress& progress) {
   CheckZone(session, zone);
   const std::int32_t pixelSize = zone.ZonePixelSize;
   const std::int32_t columns = CountAt(zone.ZoneXMax - zone.ZoneXMin, pixelSize);
@@ -110,22 +112,13 @@ ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {
   const std::int32_t lastLine = CountAt(session.VectorYMax - zone.ZoneYMin, pixelSize);
   const std::int32_t lastColumn = CountAt(zone.ZoneXMax - session.VectorXMin, pixelSize);
 
-  // A DXF file is read again, as it stands now; other sources keep their lines from
-  // the load.
-  std::vector<ContourPolyline> readAgain;
-  if (!session.VectorContours) {
-    DxfReader reader = DxfReader::Open(session.InputPath);
-    readAgain = ReadDxfPolylines(reader, session.VertexSkipCount);
-  }
-  const std::vector<ContourPolyline>& polylines =
-      session.VectorContours ? session.VectorContours->Polylines : readAgain;
   // Each cell takes the code of the last segment drawn through it; a segment whose
   // altitude is no level of the table clears the cells it crosses.
   ByteGrid image(lines, columns, kBackgroundCode);
   bool crossed = false;
   const PolylineGrid grid{session.VectorXMin, session.VectorYMin, static_cast<double>(sceneLines),
                           static_cast<double>(pixelSize)};
-  WalkPolylines(polylines, grid, [&](VectorCell from, VectorCell to, double z) {
+  const auto drawSegment = [&](VectorCell from, VectorCell to, double z) {
     const std::uint8_t code = CodeOfAltitude(session, z);
     WalkSegment(from, to, [&](int line, int column) {
       if (line < firstLine || line > lastLine || column < firstColumn || column > lastColumn) {
@@ -138,11 +131,38 @@ ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone) {
         crossed = true;
       }
     });
-  });
+  };
+  PacedProgress paced(progress);
+  if (session.VectorContours) {
+    // Other sources keep their lines from the load.
+    WalkPolylines(session.VectorContours->Polylines, grid, drawSegment);
+  } else {
+    // A DXF file is read again, as it stands now, and its lines are drawn as they are
+    // read, in the order of the file, as the walk over its polylines would draw them.
+    DxfReader reader = DxfReader::Open(session.InputPath);
+    const double size = static_cast<double>(std::max<std::size_t>(reader.Size(), 1));
+    VectorCell current;
+    ScanPolylines(
+        reader, session.VertexSkipCount, [](std::string_view) {},
+        [&](const DxfVertex& vertex, bool first) {
+          paced.Report(0.9 * static_cast<double>(reader.Position()) / size);
+          VectorCell cell;
+          if (!std::isfinite(vertex.Z) || !MapPointCell(vertex.X, vertex.Y, grid.xMin, grid.yMin,
+                                                        grid.lines, grid.pixelSize, cell)) {
+            return false;
+          }
+          if (!first) drawSegment(current, cell, vertex.Z);
+          current = cell;
+          return true;
+        });
+  }
+  paced.ReportNow(0.9);
   RemoveZoneCorners(image);
   RequireContourCells(session, zone, image, crossed);
+  ByteGrid comeBack = image;
+  paced.ReportNow(1.0);
 
-  session.ComeBackImage = image;
+  session.ComeBackImage = std::move(comeBack);
   session.ContourImage = std::move(image);
   session.ContourGridLines = lines;
   session.ContourGridColumns = columns;

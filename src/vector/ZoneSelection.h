@@ -3,14 +3,16 @@
 #include <cstdint>
 
 #include "core/Grid.h"
+#include "core/Progress.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 
 namespace zelmaro {
 
 // A working image must stay within memory: a zone of more cells than this at the
-// chosen pixel size is refused (a larger pixel size or a smaller zone will do).
-inline constexpr double kMostZoneCells = 100'000'000.0;
+// chosen pixel size is refused (a larger pixel size or a smaller zone will do). A
+// billion cells take 1 GB as a contour-line image and about 13 GB to interpolate.
+inline constexpr double kMostZoneCells = 1'000'000'000.0;
 
 // What a zone selection gives the image window, the result window and the output
 // files: the zone extent with its pixel size, and the size of the working image.
@@ -30,7 +32,9 @@ void RemoveZoneCorners(ByteGrid& image);
 // working image (ContourImage, ComeBackImage, WorkLines/WorkColumns, ContourGridLines/
 // ContourGridColumns, ZoneSelected, EditableImage, RasterSession 0). Throws Error, the
 // session unchanged, without a loaded scene, for a pixel size of 0 or below, a zone
-// smaller than one cell or too large, or a file that cannot be read.
-ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone);
+// smaller than one cell or too large, or a file that cannot be read; cancelled, it
+// leaves the session unchanged too.
+ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone,
+                         const Progress& progress = {});
 
 }  // namespace zelmaro

@@ -9,6 +9,7 @@
 
 #include "interp/Dilation.h"
 #include "reference/LiteralDilation.h"
+#include "support/TestSupport.h"
 
 namespace zelmaro {
 namespace {
@@ -127,16 +128,29 @@ void ExpectSameResult(const SessionState& fast, const SessionState& literal) {
   EXPECT_EQ(fast.FillPassChanges, literal.FillPassChanges);
 }
 
+// Runs the literal operation once and the fast one with 1, 2 and 7 threads, from the same
+// session.
+template <typename Fast, typename Literal>
+void ExpectSameWithAnyThreadCount(const SessionState& start, Fast fast, Literal literal) {
+  SessionState literalSession = start;
+  literal(literalSession);
+  testing::ForEachThreadCount([&](int threads) {
+    SCOPED_TRACE(std::to_string(threads) + " threads");
+    SessionState fastSession = start;
+    fast(fastSession);
+    ExpectSameResult(fastSession, literalSession);
+  });
+}
+
 TEST(DilationEquivalence, InterpolationMatchesTheLiteralOneOnRandomImages) {
   for (unsigned seed = 1; seed <= 300; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Random random(seed);
-    SessionState fast = RandomImage(random);
-    SeedDemGrid(fast, 1, 1);
-    SessionState literal = fast;
-    DilationInterpolation(fast);
-    reference::LiteralDilationInterpolation(literal);
-    ExpectSameResult(fast, literal);
+    SessionState start = RandomImage(random);
+    SeedDemGrid(start, 1, 1);
+    ExpectSameWithAnyThreadCount(
+        start, [](SessionState& session) { DilationInterpolation(session); },
+        [](SessionState& session) { reference::LiteralDilationInterpolation(session); });
     if (::testing::Test::HasFailure()) return;
   }
 }
@@ -145,15 +159,20 @@ TEST(DilationEquivalence, EachStepMatchesTheLiteralOneOnPartlyFilledDems) {
   for (unsigned seed = 1; seed <= 300; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Random random(seed * 7919);
-    SessionState fast;
-    fast.DemGrid = RandomDem(random);
-    SessionState literal = fast;
-    do {
-      DilationStep(fast);
-      reference::LiteralDilationStep(literal);
-      ExpectSameResult(fast, literal);
-      if (::testing::Test::HasFailure()) return;
-    } while (fast.DilationPassChanges > 0);
+    SessionState literal;
+    literal.DemGrid = RandomDem(random);
+    testing::ForEachThreadCount([&](int threads) {
+      SCOPED_TRACE(std::to_string(threads) + " threads");
+      SessionState fast = literal;
+      SessionState stepped = literal;
+      do {
+        DilationStep(fast);
+        reference::LiteralDilationStep(stepped);
+        ExpectSameResult(fast, stepped);
+        if (::testing::Test::HasFailure()) return;
+      } while (fast.DilationPassChanges > 0);
+    });
+    if (::testing::Test::HasFailure()) return;
   }
 }
 
@@ -163,19 +182,23 @@ void ExpectSameOnRandomDems(unsigned count, unsigned seedFactor, Fast fast, Lite
   for (unsigned seed = 1; seed <= count; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Random random(seed * seedFactor);
-    SessionState fastSession;
-    fastSession.DemGrid = RandomDem(random);
-    SessionState literalSession = fastSession;
-    fast(fastSession, seed);
-    literal(literalSession, seed);
-    ExpectSameResult(fastSession, literalSession);
+    SessionState start;
+    start.DemGrid = RandomDem(random);
+    ExpectSameWithAnyThreadCount(
+        start, [&](SessionState& session) { fast(session, seed); },
+        [&](SessionState& session) { literal(session, seed); });
     if (::testing::Test::HasFailure()) return;
   }
 }
 
 TEST(DilationEquivalence, RepeatedStepsMatchTheLiteralOnesOnPartlyFilledDems) {
   ExpectSameOnRandomDems(
-      300, 31337, [](SessionState& session, unsigned) { DilateUntilStable(session); },
+      300, 31337,
+      [](SessionState& session, unsigned) {
+        DilateUntilStable(session.DemGrid);
+        session.DilationPassChanges = 0;
+        session.FillPassChanges = 0;
+      },
       [](SessionState& session, unsigned) {
         do {
           reference::LiteralDilationStep(session);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/Error.h"
+#include "core/Progress.h"
 #include "interp/Dilation.h"
 #include "support/TestSupport.h"
 
@@ -246,6 +247,24 @@ TEST(SeedDemGrid, RefusesAnImageOfAnotherSizeThanTheWorkingOne) {
   SessionState session = SessionWith({"12"}, {100, 200});
   session.WorkColumns = 3;
   EXPECT_THROW(SeedDemGrid(session, 1, 1), Error);
+}
+
+TEST(DilationInterpolation, ReportsItsProgressAndACancelLeavesTheSessionAsItWas) {
+  SessionState seeded = SessionWith({"1........2", "1........2", "1...3....2"}, {100, 200, 500});
+  SeedDemGrid(seeded, 1, 1);
+  seeded.DemMin = 7;
+  seeded.DemMax = 8;
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    SessionState session = seeded;
+    try {
+      DilationInterpolation(session, progress);
+    } catch (const CommandCancelled&) {
+      EXPECT_EQ(session.DemGrid, seeded.DemGrid);
+      EXPECT_EQ(session.DemMin, 7);
+      EXPECT_EQ(session.DemMax, 8);
+      throw;
+    }
+  });
 }
 
 }  // namespace

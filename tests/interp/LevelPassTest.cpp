@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/Error.h"
 #include "interp/Dilation.h"
 #include "interp/LevelPass.h"
 #include "interp/LinearLevels.h"
@@ -157,12 +158,43 @@ TEST(LevelPass, LabelsAndPassesEqualTheLiteralOnesOnRandomMaps) {
     reference::LabelLevels(literalSession, levels);
     ASSERT_EQ(session.DemGrid, literalSession.DemGrid) << "trial " << trial;
     ASSERT_EQ(session.LinearCodeImage, literalSession.LinearCodeImage) << "trial " << trial;
-    IntGrid fast(image.Lines(), image.Columns(), -7);
-    IntGrid literal = fast;
-    RunLevelPasses(session.DemGrid, session.LinearCodeImage, levels, fast);
+    IntGrid literal(image.Lines(), image.Columns(), -7);
     reference::RunLevelPasses(session.DemGrid, session.LinearCodeImage, levels, literal);
-    ASSERT_EQ(fast, literal) << "trial " << trial;
+    testing::ForEachThreadCount([&](int threads) {
+      IntGrid fast(image.Lines(), image.Columns(), -7);
+      RunLevelPasses(session.DemGrid, session.LinearCodeImage, levels, fast);
+      ASSERT_EQ(fast, literal) << "trial " << trial << ", " << threads << " threads";
+    });
   }
+}
+
+TEST(LevelPass, LargeMapsEqualTheLiteralPassesWithAnyThreadCount) {
+  // Many lines close together: the nearest pixel of a line's family often lies on
+  // another line of it, and the work is shared out in many pieces.
+  std::mt19937 random(23);
+  for (int trial = 0; trial < 3; ++trial) {
+    const int bands = 12 + 4 * trial;
+    const ByteGrid image = RandomContours(random, 120 + 30 * trial, 170, bands);
+    const LevelTable levels = Levels(500, 500 + 25 * (bands - 1), 25);
+    SessionState session = SeededSession(image, 500, 25, bands);
+    LabelLevels(session, levels);
+    IntGrid literal(image.Lines(), image.Columns(), 0);
+    reference::RunLevelPasses(session.DemGrid, session.LinearCodeImage, levels, literal);
+    testing::ForEachThreadCount([&](int threads) {
+      IntGrid fast(image.Lines(), image.Columns(), 0);
+      RunLevelPasses(session.DemGrid, session.LinearCodeImage, levels, fast);
+      ASSERT_EQ(fast, literal) << "trial " << trial << ", " << threads << " threads";
+    });
+  }
+}
+
+TEST(LevelPass, RefusesAGridWhoseDistancesDoNotFitA32BitSquare) {
+  // A line of 70000 columns: its squared distances would overflow the 32-bit squares.
+  IntGrid dem(1, 70000, NoAltitude);
+  dem[0][0] = 100;
+  ByteGrid labels(1, 70000, 1);
+  IntGrid result(1, 70000);
+  EXPECT_THROW(RunLevelPasses(dem, labels, Levels(100, 200, 100), result), Error);
 }
 
 TEST(LevelPass, ProductionEqualsTheLiteralPassOnScatteredPixels) {
@@ -187,11 +219,13 @@ TEST(LevelPass, ProductionEqualsTheLiteralPassOnScatteredPixels) {
         if (pick(random) < 60) labels[i][j] = static_cast<std::uint8_t>(pick(random) % 9);
       }
     }
-    IntGrid fast(lines, columns);
-    IntGrid literal = fast;
-    RunLevelPasses(dem, labels, levels, fast);
+    IntGrid literal(lines, columns);
     reference::RunLevelPasses(dem, labels, levels, literal);
-    ASSERT_EQ(fast, literal) << "trial " << trial;
+    testing::ForEachThreadCount([&](int threads) {
+      IntGrid fast(lines, columns);
+      RunLevelPasses(dem, labels, levels, fast);
+      ASSERT_EQ(fast, literal) << "trial " << trial << ", " << threads << " threads";
+    });
   }
 }
 

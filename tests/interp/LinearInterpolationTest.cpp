@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "core/Progress.h"
 #include "interp/Dilation.h"
 #include "interp/LinearInterpolation.h"
 #include "interp/Smoothing.h"
@@ -143,26 +144,55 @@ ByteGrid RandomRings(std::mt19937& random, int lines, int columns, int codes) {
 
 TEST(LinearInterpolation, ProductionEqualsTheLiteralInterpolationOnRandomMaps) {
   std::mt19937 random(31);
-  for (int trial = 0; trial < 40; ++trial) {
+  for (int trial = 0; trial < 43; ++trial) {
     const int codes = 2 + trial % 7;
-    const ByteGrid image = RandomRings(random, 4 + trial % 19, 5 + (trial * 3) % 29, codes);
+    // Mostly small maps, and a few that the work is shared out on.
+    const bool large = trial >= 40;
+    const ByteGrid image = large ? RandomRings(random, 90 + trial, 150, 8)
+                                 : RandomRings(random, 4 + trial % 19, 5 + (trial * 3) % 29, codes);
+    const int levels = large ? 8 : codes;
     // Small altitudes now and then, so that level numbers meet line altitudes.
     const std::int32_t minimum = trial % 3 == 0 ? 1 : 120;
     const std::int32_t interval = trial % 3 == 0 ? 1 : 20;
-    SessionState fast = LoadedSession(image, {});
-    for (int k = 1; k <= codes; ++k) fast.AltitudeTable[k] = minimum + (k - 1) * interval;
-    fast.AltitudeCount = codes;
+    SessionState start = LoadedSession(image, {});
+    for (int k = 1; k <= levels; ++k) start.AltitudeTable[k] = minimum + (k - 1) * interval;
+    start.AltitudeCount = levels;
     // The typed minimum differs from the table's code 1 every fourth map.
     const std::int32_t typed = trial % 4 == 1 ? minimum - interval : minimum;
     const LinearParameters parameters =
-        Meters(typed, minimum + interval * (codes - 1) + (trial % 2) * interval, interval);
-    SeedDemGrid(fast, 1, 1);
-    SessionState literal = fast;
-    LinearInterpolation(fast, parameters);
+        Meters(typed, minimum + interval * (levels - 1) + (trial % 2) * interval, interval);
+    SeedDemGrid(start, 1, 1);
+    SessionState literal = start;
     reference::LinearInterpolation(literal, parameters);
-    ASSERT_EQ(fast.DemGrid, literal.DemGrid) << "trial " << trial;
-    ASSERT_EQ(fast.LinearCodeImage, literal.LinearCodeImage) << "trial " << trial;
+    testing::ForEachThreadCount([&](int threads) {
+      SessionState fast = start;
+      LinearInterpolation(fast, parameters);
+      ASSERT_EQ(fast.DemGrid, literal.DemGrid)
+          << "trial " << trial << ", " << threads << " threads";
+      ASSERT_EQ(fast.LinearCodeImage, literal.LinearCodeImage) << "trial " << trial;
+    });
   }
+}
+
+TEST(LinearInterpolation, ReportsItsProgressAndACancelLeavesTheSessionAsItWas) {
+  std::mt19937 random(5);
+  SessionState loaded =
+      LoadedSession(RandomRings(random, 40, 50, 6), {100, 120, 140, 160, 180, 200});
+  loaded.DemGrid = IntGrid(2, 2, 42);
+  loaded.LinearCodeImage = ByteGrid(2, 2, 9);
+  loaded.DilationPassChanges = 3;
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    SessionState session = loaded;
+    try {
+      RunLinearInterpolation(session, Meters(90, 200, 20), progress);
+    } catch (const CommandCancelled&) {
+      EXPECT_EQ(session.DemGrid, loaded.DemGrid);
+      EXPECT_EQ(session.LinearCodeImage, loaded.LinearCodeImage);
+      EXPECT_EQ(session.AltitudeTable, loaded.AltitudeTable);
+      EXPECT_EQ(session.DilationPassChanges, 3);
+      throw;
+    }
+  });
 }
 
 }  // namespace

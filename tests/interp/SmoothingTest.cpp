@@ -5,6 +5,7 @@
 #include "forms/SmoothingModel.h"
 #include "interp/Smoothing.h"
 #include "reference/SmoothingReference.h"
+#include "support/TestSupport.h"
 
 namespace zelmaro {
 namespace {
@@ -131,6 +132,31 @@ TEST(Smoothing, ProductionEqualsTheLiteralSmoothingOnRandomGrids) {
     SmoothDem(session, range);
     ASSERT_EQ(session.DemGrid, reference::SmoothDem(dem, range)) << "trial " << trial;
   }
+}
+
+TEST(Smoothing, LargeGridsEqualTheLiteralSmoothingWithAnyThreadCount) {
+  std::mt19937 random(7);
+  for (const int range : {1, 2, 5}) {
+    const IntGrid dem = RandomGrid(random, 260 + range, 170, 100000, 900000);
+    const IntGrid literal = reference::SmoothDem(dem, range);
+    testing::ForEachThreadCount([&](int threads) {
+      ASSERT_EQ(SmoothDem(dem, range), literal) << "range " << range << ", " << threads;
+    });
+  }
+}
+
+TEST(Smoothing, ReportsItsProgressAndACancelLeavesTheDemAsItWas) {
+  std::mt19937 random(3);
+  const IntGrid dem = RandomGrid(random, 30, 40, 0, 1000);
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    SessionState session = SessionWithDem(dem);
+    try {
+      SmoothDem(session, 2, progress);
+    } catch (const CommandCancelled&) {
+      EXPECT_EQ(session.DemGrid, dem);
+      throw;
+    }
+  });
 }
 
 TEST(Smoothing, WindowValuesEqualTheLiteralOnesEverywhere) {

@@ -3,7 +3,13 @@
 #include <sys/resource.h>
 #include <csignal>
 
+#include <functional>
+#include <random>
+
 #include "core/Error.h"
+#include "core/FileIO.h"
+#include "core/NumberText.h"
+#include "core/Progress.h"
 #include "raster/OutputFiles.h"
 #include "raster/RasterFiles.h"
 #include "support/TestSupport.h"
@@ -72,6 +78,66 @@ TEST(SaveDemAscii, RefusesToWriteWithoutAUnit) {
   TemporaryFolder folder;
   EXPECT_THROW(SaveDemAscii(SessionWithDem(), folder.File("dem"), AsciiGridFrame{}), Error);
   EXPECT_EQ(ListFolder(folder.Path()), "");
+}
+
+TEST(SaveDemAscii, WritesEveryValueAsTheFixedSixDecimalsOfItsQuotient) {
+  // The values written from integers against the general formatting of the quotient.
+  std::mt19937 random(9);
+  std::vector<std::int32_t> values{
+      0,   1,   -1,   5,    -5,    9,        -9,         10,
+      -10, 999, -999, 1000, -1000, -9999999, 2147483647, -2147483647 - 1};
+  std::uniform_int_distribution<std::int32_t> any(-2147483647 - 1, 2147483647);
+  for (int k = 0; k < 20000; ++k) values.push_back(k % 2 == 0 ? any(random) : any(random) % 100000);
+  char buffer[kMostDemValueCharacters];
+  for (const std::int32_t factor : {1, 10, 100, 1000, 7, -10, 3000}) {
+    for (const std::int32_t value : values) {
+      const std::string written(buffer, FormatDemValue(buffer, value, factor));
+      ASSERT_EQ(written, FormatFixed6(static_cast<double>(value) / factor))
+          << value << " / " << factor;
+    }
+  }
+}
+
+TEST(SaveDemAscii, TheFileDoesNotDependOnTheThreads) {
+  std::mt19937 random(2);
+  std::uniform_int_distribution<std::int32_t> altitude(-3000000, 9000000);
+  SessionState session;
+  session.DemGrid = IntGrid(700, 650);
+  for (std::int32_t& cell : session.DemGrid.Cells()) cell = altitude(random);
+  TemporaryFolder folder;
+  testing::ForEachThreadCount([&](int threads) {
+    const std::string stem = folder.File("dem" + std::to_string(threads));
+    SaveDemAscii(session, stem, {10, 5, 6, 100});
+    EXPECT_EQ(ReadFileBytes(stem + ".asc"),
+              WithCrLf(AsciiGridText(session.DemGrid, {10, 5, 6, 100})));
+  });
+}
+
+TEST(SaveDem, ACancelledSaveLeavesTheFolderAsItWas) {
+  TemporaryFolder folder;
+  SessionState session;
+  session.DemGrid = IntGrid(300, 200, 1234);
+  testing::WriteFileBytes(folder.File("dem.asc"), "before");
+  const auto expectUnchangedOnCancel = [&](const std::function<void()>& save) {
+    const std::string files = ListFolder(folder.Path());
+    const std::string ascii = ReadFileBytes(folder.File("dem.asc"));
+    try {
+      save();
+    } catch (const CommandCancelled&) {
+      EXPECT_EQ(ListFolder(folder.Path()), files);
+      EXPECT_TRUE(ReadFileBytes(folder.File("dem.asc")) == ascii);
+      throw;
+    }
+  };
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    expectUnchangedOnCancel([&] {
+      SaveDemAscii(session, folder.File("dem"), {10, 0, 0, 1}, {}, progress);
+    });
+  });
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    expectUnchangedOnCancel(
+        [&] { SaveDemRaw(session, folder.File("dem"), SmallZone(), {}, progress); });
+  });
 }
 
 TEST(SaveContourImage, WritesImageDescriptionAndTableAndRenamesTheSession) {

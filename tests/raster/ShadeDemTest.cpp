@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "core/Progress.h"
 #include "raster/ShadeDem.h"
+#include "support/TestSupport.h"
 
 namespace zelmaro {
 namespace {
@@ -42,6 +46,21 @@ TEST(ShadeDem, UsesTheScaleOfTheDemValues) {
 TEST(ShadeDem, ACellWithoutSlopeOrPixelSizeIsBlack) {
   EXPECT_EQ(ShadeOf(100, 100, 100, 0), 0);
   EXPECT_EQ(ShadeDem(IntGrid{}, 30, 1).CellCount(), 0u);
+}
+
+TEST(ShadeDem, ThePictureDoesNotDependOnTheThreadsAndACancelStopsIt) {
+  std::mt19937 random(4);
+  std::uniform_int_distribution<int> altitude(-5000, 90000);
+  IntGrid dem(300, 170);
+  for (std::int32_t& cell : dem.Cells()) cell = altitude(random);
+  ByteGrid alone;
+  testing::ForEachThreadCount([&](int threads) {
+    const ByteGrid picture = ShadeDem(dem, 25, 100);
+    if (threads == 1) alone = picture;
+    EXPECT_EQ(picture, alone) << threads << " threads";
+  });
+  testing::ExpectProgressAndEveryCancel(
+      [&](const Progress& progress) { ShadeDem(dem, 25, 100, progress); });
 }
 
 }  // namespace

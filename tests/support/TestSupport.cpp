@@ -2,16 +2,21 @@
 
 #include "raster/RasterFiles.h"
 
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <tbb/global_control.h>
+#include <tbb/task_arena.h>
 #include <unistd.h>
+
 #include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -185,6 +190,37 @@ ByteGrid CodesFromText(const std::initializer_list<const char*>& rows) {
     ++line;
   }
   return grid;
+}
+
+Progress RecordingProgress(std::vector<double>& fractions) {
+  return Progress([&fractions](double fraction) {
+    fractions.push_back(fraction);
+    return true;
+  });
+}
+
+Progress CancellingProgress(int reports) {
+  auto count = std::make_shared<int>(0);
+  return Progress([count, reports](double) { return ++*count < reports; });
+}
+
+void ExpectProgressAndEveryCancel(const std::function<void(const Progress&)>& run) {
+  std::vector<double> fractions;
+  run(RecordingProgress(fractions));
+  ASSERT_FALSE(fractions.empty());
+  EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
+  EXPECT_EQ(fractions.back(), 1.0);
+  for (int report = 1; report <= static_cast<int>(fractions.size()); ++report) {
+    EXPECT_THROW(run(CancellingProgress(report)), CommandCancelled) << "report " << report;
+  }
+}
+
+void ForEachThreadCount(const std::function<void(int threads)>& run) {
+  for (const int threads : {1, 2, 7}) {
+    const tbb::global_control limit(tbb::global_control::max_allowed_parallelism, threads);
+    tbb::task_arena arena(threads);
+    arena.execute([&] { run(threads); });
+  }
 }
 
 }  // namespace zelmaro::testing

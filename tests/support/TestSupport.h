@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/Grid.h"
+#include "core/Progress.h"
 #include "core/SessionState.h"
 
 namespace zelmaro::testing {
@@ -78,6 +81,19 @@ class FileSizeLimit {
   std::uint64_t previous_ = 0;
   void (*previousHandler_)(int) = nullptr;
 };
+// Runs run(threads) with 1, 2 and 7 threads in turn (7 more than this machine has), so
+// that a result can be shown not to depend on how the work is shared.
+void ForEachThreadCount(const std::function<void(int threads)>& run);
+
+// A progress that keeps every fraction it is told, and one that asks to stop at its
+// `reports`-th report (counting from 1).
+Progress RecordingProgress(std::vector<double>& fractions);
+Progress CancellingProgress(int reports);
+// Runs `run` once with a recording progress, expecting fractions that never go back and
+// end at 1, then once for every report with a progress that stops it there, expecting
+// CommandCancelled each time. `run` starts from the same state every time and checks,
+// where it catches the cancel, that the state is as before.
+void ExpectProgressAndEveryCancel(const std::function<void(const Progress&)>& run);
 
 // A grid from rows of text: digits and letters are codes ('.' is 255).
 ByteGrid CodesFromText(const std::initializer_list<const char*>& rows);

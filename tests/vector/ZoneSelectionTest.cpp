@@ -5,6 +5,7 @@
 
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/Progress.h"
 #include "support/DxfSamples.h"
 #include "support/TestSupport.h"
 #include "vector/VectorScene.h"
@@ -156,6 +157,25 @@ TEST_F(ZoneSelectionTest, AZoneWithoutContourCellsIsRefusedSayingWhy) {
   }
   EXPECT_EQ(session_.ContourImage, before);
   EXPECT_EQ(session_.WorkLines, 30);
+}
+
+TEST_F(ZoneSelectionTest, ReportsItsProgressAndACancelKeepsThePreviousZone) {
+  const SampleDxf sample = TwoLevelScene();
+  Load(PolylineDxf(sample, VertexLayout::Agency));
+  SelectZone(session_, WholeScene(sample, 20));
+  const SessionState before = session_;
+  testing::ExpectProgressAndEveryCancel([&](const Progress& progress) {
+    session_ = before;
+    try {
+      SelectZone(session_, WholeScene(sample, 10), progress);
+    } catch (const CommandCancelled&) {
+      EXPECT_EQ(session_.ContourImage, before.ContourImage);
+      EXPECT_EQ(session_.ComeBackImage, before.ComeBackImage);
+      EXPECT_EQ(session_.WorkLines, before.WorkLines);
+      EXPECT_EQ(session_.WorkColumns, before.WorkColumns);
+      throw;
+    }
+  });
 }
 
 TEST_F(ZoneSelectionTest, PolylineAndLightweightFilesSelectAlike) {

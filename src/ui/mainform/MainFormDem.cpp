@@ -17,6 +17,7 @@
 #include "ui/dialogs/Dynamic.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
+#include "ui/mainform/ProgressShown.h"
 #include "ui/windows/Resultwindow.h"
 #include "ui/windows/ScreenBitmap.h"
 
@@ -56,8 +57,9 @@ void TMainForm::RunDilation() {
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
     RequireDemCommandMemory("Dilation",
                             DilationMemoryBytes(Session.WorkLines, Session.WorkColumns));
+    ProgressShown progress(*this);
     SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
-    DilationInterpolation(Session);
+    DilationInterpolation(Session, progress.Tracker());
   });
   if (done) {
     ShowDem();

@@ -131,7 +131,8 @@ void TMainForm::SaveDemCommand() {
                                       ? RawGridSideFiles(*georeference, Session.DemGrid.Lines(),
                                                          Session.DemGrid.Columns(), 32, NoAltitude)
                                       : ProjectionSideFiles(WorkingCrs());
-      SaveDemRaw(Session, choice->path, Zone, sideFiles);
+      ProgressShown progress(*this);
+      SaveDemRaw(Session, choice->path, Zone, sideFiles, progress.Tracker());
     } else if (choice->filterIndex == 3) {
       RequireSave("Save DEM",
                   StemFiles(WithoutEnding(choice->path, ".tif"), {".tif"}, "the DEM GeoTIFF"),
@@ -147,7 +148,11 @@ void TMainForm::SaveDemCommand() {
       CoordUTMForm->ShowKnownCrs(WorkingCrs());
       if (!CoordUTMForm->AskCoordinates()) return;
       const std::string crs = CoordUTMForm->ChosenCrs();
-      SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame(), ProjectionSideFiles(crs));
+      {
+        ProgressShown progress(*this);
+        SaveDemAscii(Session, choice->path, CoordUTMForm->Model.Frame(), ProjectionSideFiles(crs),
+                     progress.Tracker());
+      }
       AdoptGivenCrs(crs);
     }
     unsaved_.DemSaved();

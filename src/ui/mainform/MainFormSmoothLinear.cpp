@@ -8,6 +8,7 @@
 #include "ui/dialogs/Smoothing.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
+#include "ui/mainform/ProgressShown.h"
 
 namespace zelmaro {
 
@@ -26,7 +27,10 @@ void TMainForm::RunSmoothing() {
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
     RequireDemCommandMemory("Smoothing",
                             SmoothingMemoryBytes(Session.WorkLines, Session.WorkColumns));
-    SmoothDem(Session, SmoothingForm->Model.Range);
+    {
+      ProgressShown progress(*this);
+      SmoothDem(Session, SmoothingForm->Model.Range, progress.Tracker());
+    }
     ShowDem();
   });
   if (done) unsaved_.DemMade();
@@ -56,7 +60,10 @@ void TMainForm::RunLinear(EnablingEvent finished) {
   const bool done = RunCommandStep(SessionGrids::Dem, [&] {
     RequireDemCommandMemory("Lineal Interpolation",
                             LinearMemoryBytes(Session.WorkLines, Session.WorkColumns));
-    RunLinearInterpolation(Session, parameters);
+    {
+      ProgressShown progress(*this);
+      RunLinearInterpolation(Session, parameters, progress.Tracker());
+    }
     ShowDem();
     ApplyEnabling(EnablingEvent::DemFilled);
     ApplyEnabling(finished);

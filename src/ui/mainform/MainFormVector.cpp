@@ -130,7 +130,11 @@ void TMainForm::SelectionSpeedButtonClick() {
         "Extract Vector Zone", size.Lines, size.Columns,
         AddBytes(ZoneMemoryBytes(FileByteCount(Session.InputPath), size.Lines, size.Columns),
                  PictureMemoryBytes(size.Lines, size.Columns)));
-    const ZoneSelection selection = SelectZone(Session, SelectionForm->Model.Zone);
+    ZoneSelection selection;
+    {
+      ProgressShown progress(*this);
+      selection = SelectZone(Session, SelectionForm->Model.Zone, progress.Tracker());
+    }
     RequireContourCells(Session);
     Zone = selection.zone;
     WorkingFrame = GeoreferenceOfZone(Zone, Session.CrsWkt);

@@ -8,6 +8,7 @@
 #include "interp/LinearInterpolation.h"
 #include "interp/Smoothing.h"
 #include "raster/ShadeDem.h"
+#include "support/TestSupport.h"
 #include "ui/dialogs/Deminfo.h"
 #include "ui/dialogs/Mielinfo.h"
 #include "ui/dialogs/Smoothing.h"
@@ -145,6 +146,42 @@ TEST_F(SmoothLinearCommandsTest, RuzeInfoShowsTheLevelPictureAndTheFormula) {
   EXPECT_EQ(form->windowTitle().toStdString(), " RUZE Info");
   EXPECT_FALSE(form->LevelPicture().isNull());
   EXPECT_FALSE(form->FormulaPicture().isNull());
+}
+
+// Cancel pressed while a long command runs: the DEM, the picture and the folder are as
+// they were before it, and no message is shown.
+TEST_F(SmoothLinearCommandsTest, CancelInAnyLongCommandLeavesTheDemAndTheFolderAsTheyWere) {
+  LoadAndDilate();
+  const IntGrid dilated = Session().DemGrid;
+  const QImage shown = Main().ResultForm->ScreenBitmap;
+  testing::TemporaryFolder folder;
+  const std::string stem = folder.File("dem");
+  const struct {
+    const char* item;
+    std::function<void()> queue;
+  } commands[] = {
+      {"DilTreatment", [&] { QueueScale(1, 5); }},
+      {"LinInterpTreatment", [&] { QueueLinearDialogs("5"); }},
+      {"SmoothingTreatment", [&] { QueueRange("2"); }},
+      {"SaveDEMSpeedButton", [&] { Ui.QueueFile("Save DEM", stem, 1); }},
+  };
+  for (const double at : {0.0, 0.5}) {
+    for (const auto& command : commands) {
+      SCOPED_TRACE(std::string(command.item) + " cancelled at " + std::to_string(at));
+      command.queue();
+      Ui.ProgressShown.clear();
+      Ui.CancelProgressAt(at);
+      Click(command.item);
+      ASSERT_TRUE(Ui.AllAnswersUsed());
+      EXPECT_FALSE(Ui.ProgressShown.empty());
+      EXPECT_TRUE(Ui.Messages.empty());
+      EXPECT_EQ(Main().ActiveProgress(), nullptr);
+      EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+      EXPECT_TRUE(Session().DemGrid == dilated);
+      EXPECT_EQ(Main().ResultForm->ScreenBitmap, shown);
+      EXPECT_EQ(testing::ListFolder(folder.Path()), "");
+    }
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <clocale>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -57,6 +58,9 @@ int main(int argc, char* argv[]) {
                  "QT_QPA_PLATFORM=offscreen; the batch tool zelmaro-cli needs no display.\n");
     return 2;
   }
+  // Beyond a file-size limit a save then fails with its message, and leaves no
+  // temporary file, instead of the signal ending the program in the middle of it.
+  std::signal(SIGXFSZ, SIG_IGN);
   const QtMessageHandler previousHandler = qInstallMessageHandler(ReportStartUpFailure);
   QApplication application(argc, argv);
   startingUp = false;

@@ -1,11 +1,17 @@
 #include "CliCommand.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/NumberText.h"
 #include "core/Units.h"
 #include "gis/Crs.h"
 #include "gis/GeoTiff.h"
+#include "raster/RasterMemory.h"
 
 namespace zelmaro::cli {
 
@@ -56,8 +62,29 @@ std::int32_t CliArguments::IntegerOr(const std::string& name, std::int32_t fallb
 
 double CliArguments::Real(const std::string& name) const {
   double value = 0.0;
-  if (!ParseReal(Text(name), value)) {
+  if (!ParseReal(Text(name), value) || !std::isfinite(value)) {
     throw Error("The option --" + name + " needs a number, not \"" + Text(name) + "\".");
+  }
+  return value;
+}
+
+std::int32_t CliArguments::PixelSizeOr(const std::string& name, std::int32_t fallback) const {
+  return Has(name) ? PixelSize(name) : fallback;
+}
+
+std::int32_t CliArguments::PixelSize(const std::string& name) const {
+  const std::int32_t value = Integer(name);
+  if (value <= 0) {
+    throw Error("The option --" + name + " needs a pixel size above 0, not " +
+                std::to_string(value) + ".");
+  }
+  return value;
+}
+
+double CliArguments::RealPixelSize(const std::string& name) const {
+  const double value = Real(name);
+  if (!(value > 0.0)) {
+    throw Error("The option --" + name + " needs a pixel size above 0, not " + Text(name) + ".");
   }
   return value;
 }
@@ -125,6 +152,40 @@ std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
   LoadRaster(session, answers);
   session.CrsWkt = crs;
   return georeference;
+}
+
+ImageSize RasterArgumentsSize(const CliArguments& arguments) {
+  const std::string mapPath = arguments.Text("raw");
+  if (IsGeoTiffPath(mapPath)) return ContourGeoTiffSize(mapPath);
+  const ImageSize size = SizeOfRawFile(arguments, mapPath);
+  // Said at once: an absurd size, which the memory may refuse, often comes from a size
+  // file that belongs to another image.
+  const std::string lengthNote = RawImageLengthNote(mapPath, size);
+  if (!lengthNote.empty()) std::fprintf(stderr, "zelmaro-cli: NOTE: %s\n", lengthNote.c_str());
+  return size;
+}
+
+std::vector<NamedFile> RasterInputFiles(const CliArguments& arguments) {
+  const std::string mapPath = arguments.Text("raw");
+  return {{mapPath, "--raw"},
+          {arguments.OptionalText("size").value_or(SizeFileNameFor(mapPath)), "size file"},
+          {ReplaceExtension(mapPath, ".prj"), "CRS of --raw"},
+          {arguments.Text("table"), "--table"}};
+}
+
+std::vector<NamedFile> RawDemOutputs(const std::string& stem, const std::string& option) {
+  return StemFiles(stem, {"_m4.raw", "_m4.txt", "_m4.prj", "_m4.hdr"}, option);
+}
+
+void RequireCommandMemory(const std::string& command, const ImageSize& size, std::uint64_t bytes) {
+  RequireMemory({command, GridSubject(size.lines, size.columns), bytes});
+}
+
+std::uint64_t InterpolationCommandBytes(const ImageSize& size, std::uint64_t interpolation,
+                                        std::uint64_t largestOutput) {
+  const std::uint64_t dem = DemMemoryBytes(size.lines, size.columns);
+  return AddBytes(RasterLoadMemoryBytes(size.lines, size.columns),
+                  std::max(interpolation, AddBytes(dem, largestOutput)));
 }
 
 }  // namespace zelmaro::cli

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/OutputNames.h"
 #include "core/SessionState.h"
 #include "gis/GridGeoreference.h"
 #include "raster/RasterFiles.h"
@@ -26,7 +27,13 @@ class CliArguments {
   std::optional<std::string> OptionalText(const std::string& name) const;
   std::int32_t Integer(const std::string& name) const;
   std::int32_t IntegerOr(const std::string& name, std::int32_t fallback) const;
+  // A finite number: no option means an infinite one.
   double Real(const std::string& name) const;
+  // A pixel size, which must be above 0: as an integer, the given fallback when the
+  // option is absent, or as a real.
+  std::int32_t PixelSize(const std::string& name) const;
+  std::int32_t PixelSizeOr(const std::string& name, std::int32_t fallback) const;
+  double RealPixelSize(const std::string& name) const;
   // A vertical unit written m, dm, cm or mm, as its factor 1, 10, 100 or 1000.
   std::int32_t UnitFactorOf(const std::string& name) const;
   const std::vector<std::string>& Positionals() const { return positionals_; }
@@ -64,5 +71,24 @@ ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPat
 // is returned, nothing when it has none.
 std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
                                                     const CliArguments& arguments);
+
+// The size of the map --raw names, read before anything is loaded: its size file, or
+// the header of a GeoTIFF. A raw image of another length than its size is noted on
+// standard error (how many bytes are missing or left over).
+ImageSize RasterArgumentsSize(const CliArguments& arguments);
+// The files a command reading --raw and --table reads: the map, its size file, its
+// .prj and the table.
+std::vector<NamedFile> RasterInputFiles(const CliArguments& arguments);
+// The outputs of a raw DEM written as stem_m4, with the side files that may go with it.
+std::vector<NamedFile> RawDemOutputs(const std::string& stem, const std::string& option);
+
+// Refuses, before the command loads anything, a command whose grids would not fit in
+// the memory the process may take.
+void RequireCommandMemory(const std::string& command, const ImageSize& size, std::uint64_t bytes);
+// What an interpolation command takes: the loaded map, then the larger of the
+// interpolation and of the DEM with the largest of the files written from it (one at a
+// time).
+std::uint64_t InterpolationCommandBytes(const ImageSize& size, std::uint64_t interpolation,
+                                        std::uint64_t largestOutput);
 
 }  // namespace zelmaro::cli

@@ -6,11 +6,14 @@
 #include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/Units.h"
 #include "gis/Crs.h"
 #include "gis/GeoTiff.h"
+#include "gis/GeoTiffMemory.h"
 #include "gis/GridGeoreference.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 
 namespace zelmaro::cli {
 namespace {
@@ -21,7 +24,7 @@ GridGeoreference TifGeoreference(const CliArguments& arguments, const std::strin
                                  int lines, const std::string& crs) {
   if (arguments.Has("xmin") || arguments.Has("ymin") || arguments.Has("pixel")) {
     return GeoreferenceOfLowerLeft(arguments.Real("xmin"), arguments.Real("ymin"),
-                                   arguments.Real("pixel"), lines, crs);
+                                   arguments.RealPixelSize("pixel"), lines, crs);
   }
   const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
   std::optional<GridGeoreference> found =
@@ -49,13 +52,35 @@ int RunConvert(const CliArguments& arguments) {
   const std::string out = arguments.Text("out");
   AsciiGridFrame frame;
   if (format == "asc") {
-    frame.CellSize = std::trunc(arguments.Real("pixel"));
+    // The grid's cell size is written as a whole number: below 1 it would say 0.
+    frame.CellSize = std::trunc(arguments.RealPixelSize("pixel"));
+    if (frame.CellSize < 1.0) {
+      throw Error(
+          "The option --pixel needs a pixel size of 1 or more for an ASCII grid, whose "
+          "cell size is written as a whole number; not " +
+          arguments.Text("pixel") + ".");
+    }
     frame.XMin = arguments.Real("xmin");
     frame.YMin = arguments.Real("ymin");
     frame.ValueFactor = unitFactor;
   }
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
+  RefuseUnsafeOutputs(StemFiles(out,
+                                format == "asc" ? std::vector<std::string>{".asc", ".prj"}
+                                                : std::vector<std::string>{".tif"},
+                                "--out"),
+                      {{demPath, "--dem"},
+                       {sizePath, "size file"},
+                       {demPrj, "CRS of --dem"},
+                       {ReplaceExtension(demPath, ".hdr"), "raster header of --dem"}});
+  const ImageSize size = SizeOfRawFile(arguments, demPath);
+  RequireCommandMemory(
+      "convert", size,
+      AddBytes(DemMemoryBytes(size.lines, size.columns),
+               format == "asc" ? AsciiGridSaveMemoryBytes(size.lines, size.columns)
+                               : GeoTiffSaveMemoryBytes(size.lines, size.columns)));
   SessionState session;
-  session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
+  session.DemGrid = ReadRawDem(demPath, size);
   if (format == "gtiff") {
     const GridGeoreference georeference =
         TifGeoreference(arguments, demPath, session.DemGrid.Lines(), crs);

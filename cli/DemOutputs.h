@@ -33,13 +33,14 @@ struct DemOutputOptions {
 std::set<std::string> DemOutputOptionNames();
 DemOutputOptions ReadDemOutputOptions(const CliArguments& arguments);
 
-// Writes STEM_m4.raw with STEM_m4.txt and the outputs asked for, each announced on the
-// standard output.
-void WriteDemOutputs(const DemOutputOptions& options, const GeoOutputs& geo, SessionState& session);
-
-// An interpolation subcommand: loads the map of --raw and --table, fills the session's
-// DEM with `interpolate`, writes the outputs and prints DemMin and DemMax.
-int RunRasterInterpolation(const CliArguments& arguments, const DemOutputOptions& options,
-                           const std::function<void(SessionState&)>& interpolate);
+// An interpolation subcommand: checks that no output names an input or another output
+// and that the memory the interpolation (`interpolationBytes` for the map's size) and
+// the outputs need is there, loads the map of --raw and --table, fills the session's DEM
+// with `interpolate`, writes STEM_m4.raw with STEM_m4.txt and the outputs asked for all
+// at once, announces each and prints DemMin and DemMax.
+int RunRasterInterpolation(
+    const CliArguments& arguments, const DemOutputOptions& options, const std::string& command,
+    const std::function<std::uint64_t(int lines, int columns)>& interpolationBytes,
+    const std::function<void(SessionState&)>& interpolate);
 
 }  // namespace zelmaro::cli

@@ -4,6 +4,7 @@
 #include "DemOutputs.h"
 #include "TerminalProgress.h"
 #include "interp/Dilation.h"
+#include "interp/InterpolationMemory.h"
 
 namespace zelmaro::cli {
 namespace {
@@ -11,10 +12,11 @@ namespace {
 int RunDilation(const CliArguments& arguments) {
   arguments.RejectUnknown(DemOutputOptionNames());
   const DemOutputOptions options = ReadDemOutputOptions(arguments);
-  return RunRasterInterpolation(arguments, options, [&options](SessionState& session) {
-    SeedDemGrid(session, options.scaleIn, options.scaleOut);
-    DilationInterpolation(session, TerminalProgress("Dilation"));
-  });
+  return RunRasterInterpolation(arguments, options, "dilation", DilationMemoryBytes,
+                                [&options](SessionState& session) {
+                                  SeedDemGrid(session, options.scaleIn, options.scaleOut);
+                                  DilationInterpolation(session, TerminalProgress("Dilation"));
+                                });
 }
 
 const CliRegistration registration({

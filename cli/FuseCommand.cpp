@@ -4,16 +4,27 @@
 
 #include "CliCommand.h"
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 #include "vector/DxfFusion.h"
+#include "vector/VectorMemory.h"
 
 namespace zelmaro::cli {
 namespace {
+
+// Checked before any input is read: the result must not replace an input, and the
+// inputs, held whole while the result is built, must fit in memory.
+void RequireFusionFiles(const std::string& command, const std::vector<NamedFile>& result,
+                        const std::vector<std::string>& inputs) {
+  RefuseUnsafeOutputs(result, NamedFiles(inputs, "an input"));
+  RequireMemory(FusionMemoryNeed(command, inputs));
+}
 
 int RunFuse(const CliArguments& arguments) {
   arguments.RejectUnknown({});
   const std::vector<std::string>& words = arguments.Positionals();
   if (words.size() < 2) throw Error("fuse needs the result name and at least one input file.");
   const std::vector<std::string> inputs(words.begin() + 1, words.end());
+  RequireFusionFiles("fuse", {{words[0] + ".dxf", "the result"}}, inputs);
   int polylines = 0;
   const std::string path =
       FuseDxfFiles(inputs, words[0], [&](int pass, std::size_t, int) { polylines += pass == 2; });
@@ -30,6 +41,7 @@ int RunCoast(const CliArguments& arguments) {
         "coast needs three names: the contour-line file, the coastline file and the "
         "result name.");
   }
+  RequireFusionFiles("coast", {{words[2] + "_cnha.dxf", "the result"}}, {words[0], words[1]});
   const std::string path = FuseCoastline(words[0], words[1], words[2]);
   std::printf("Contour lines of %s and coastline of %s fused into %s\n", words[0].c_str(),
               words[1].c_str(), path.c_str());

@@ -62,11 +62,11 @@ GeoOutputs ResolveGeoOutputs(const GeoOutputOptions& options, const SessionState
   return outputs;
 }
 
-bool WriteTifOutput(const GeoOutputOptions& options, const GeoOutputs& outputs,
-                    const SessionState& session, std::int32_t scaleOutFactor) {
-  if (!options.tif) return false;
-  WriteDemGeoTiff(session.DemGrid, scaleOutFactor, *outputs.georeference, *options.tif + ".tif");
-  return true;
+void AddTifOutput(OutputBatch& batch, const GeoOutputOptions& options, const GeoOutputs& outputs,
+                  const SessionState& session, std::int32_t scaleOutFactor) {
+  if (!options.tif) return;
+  const std::string path = *options.tif + ".tif";
+  batch.Add(path, DemGeoTiffBytes(session.DemGrid, scaleOutFactor, *outputs.georeference, path));
 }
 
 }  // namespace zelmaro::cli

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "CliCommand.h"
+#include "core/FileIO.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 #include "gis/GridGeoreference.h"
@@ -37,8 +38,8 @@ GeoOutputs ResolveGeoOutputs(const GeoOutputOptions& options, const SessionState
                              const std::optional<GridGeoreference>& mapGeoreference,
                              const std::string& mapPath, ZoneParameters& zone);
 
-// Writes OUT.tif when asked; returns whether it did.
-bool WriteTifOutput(const GeoOutputOptions& options, const GeoOutputs& outputs,
-                    const SessionState& session, std::int32_t scaleOutFactor);
+// Adds OUT.tif to the command's outputs when asked.
+void AddTifOutput(OutputBatch& batch, const GeoOutputOptions& options, const GeoOutputs& outputs,
+                  const SessionState& session, std::int32_t scaleOutFactor);
 
 }  // namespace zelmaro::cli

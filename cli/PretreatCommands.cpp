@@ -1,20 +1,37 @@
 // zelmaro-cli thin, ebarb and breaks: the contour-line pre-treatments on a raw image.
+#include <algorithm>
 #include <cstdio>
 
 #include "CliCommand.h"
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 #include "pretreat/BreakSearch.h"
 #include "pretreat/Ebarbulation.h"
+#include "pretreat/PretreatMemory.h"
 #include "pretreat/Skeletonization.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 
 namespace zelmaro::cli {
 namespace {
 
+// Checked before the map is loaded: the outputs against the inputs, and the memory of
+// the loaded image with the larger of the treatment and of the file written after it.
+void CheckTreatment(const CliArguments& arguments, const std::vector<NamedFile>& outputs,
+                    const char* command,
+                    std::uint64_t (*treatmentBytes)(std::int64_t, std::int64_t)) {
+  RefuseUnsafeOutputs(outputs, RasterInputFiles(arguments));
+  const ImageSize size = RasterArgumentsSize(arguments);
+  RequireCommandMemory(command, size,
+                       AddBytes(RasterLoadMemoryBytes(size.lines, size.columns),
+                                std::max(treatmentBytes(size.lines, size.columns),
+                                         RawImageSaveMemoryBytes(size.lines, size.columns))));
+}
+
 // Runs a treatment --times times (once by default) and saves the image as Save Contour
 // Line Image does.
-int RunTreatment(const CliArguments& arguments, void (*treatment)(SessionState&),
-                 const char* name) {
+int RunTreatment(const CliArguments& arguments, void (*treatment)(SessionState&), const char* name,
+                 const char* command, std::uint64_t (*treatmentBytes)(std::int64_t, std::int64_t)) {
   arguments.RejectUnknown({"raw", "size", "table", "out", "times", "pixel"});
   const std::int32_t times = arguments.IntegerOr("times", 1);
   if (times < 1) {
@@ -22,8 +39,10 @@ int RunTreatment(const CliArguments& arguments, void (*treatment)(SessionState&)
                 std::to_string(times) + ".");
   }
   ZoneParameters zone;
-  zone.ZonePixelSize = arguments.IntegerOr("pixel", 0);
+  zone.ZonePixelSize = arguments.PixelSizeOr("pixel", 0);
   const std::string out = arguments.Text("out");
+  CheckTreatment(arguments, StemFiles(out, {".raw", ".txt", "_tab.txt"}, "--out"), command,
+                 treatmentBytes);
   SessionState session;
   LoadRasterArguments(session, arguments);
   for (std::int32_t run = 0; run < times; ++run) treatment(session);
@@ -37,16 +56,18 @@ int RunTreatment(const CliArguments& arguments, void (*treatment)(SessionState&)
 }
 
 int RunThin(const CliArguments& arguments) {
-  return RunTreatment(arguments, ThinContourLines, "Thinning");
+  return RunTreatment(arguments, ThinContourLines, "Thinning", "thin", ThinningMemoryBytes);
 }
 
 int RunEbarb(const CliArguments& arguments) {
-  return RunTreatment(arguments, RemoveBranchEnds, "Ebarbulation");
+  return RunTreatment(arguments, RemoveBranchEnds, "Ebarbulation", "ebarb",
+                      EbarbulationMemoryBytes);
 }
 
 int RunBreaks(const CliArguments& arguments) {
   arguments.RejectUnknown({"raw", "size", "table", "out"});
   const std::string out = arguments.Text("out");
+  CheckTreatment(arguments, {{BreakTableFileName(out), "--out"}}, "breaks", BreakSearchMemoryBytes);
   SessionState session;
   LoadRasterArguments(session, arguments);
   const BreakTable table = SearchBreaks(session);

@@ -3,7 +3,9 @@
 
 #include "CliCommand.h"
 #include "TerminalProgress.h"
+#include "core/MemoryBudget.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 #include "raster/ShadeDem.h"
 
 namespace zelmaro::cli {
@@ -13,11 +15,19 @@ int RunShade(const CliArguments& arguments) {
   arguments.RejectUnknown({"dem", "pixel", "scale-out", "out", "size"});
   const std::string demPath = arguments.Text("dem");
   ZoneParameters zone;
-  zone.ZonePixelSize = arguments.Integer("pixel");
+  zone.ZonePixelSize = arguments.PixelSize("pixel");
   const std::int32_t scaleOut = arguments.UnitFactorOf("scale-out");
   const std::string out = arguments.Text("out");
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
+  RefuseUnsafeOutputs(StemFiles(out, {".raw", ".txt"}, "--out"),
+                      {{demPath, "--dem"}, {sizePath, "size file"}});
+  const ImageSize size = SizeOfRawFile(arguments, demPath);
+  RequireCommandMemory("shade", size,
+                       AddBytes(DemMemoryBytes(size.lines, size.columns),
+                                AddBytes(ShadeMemoryBytes(size.lines, size.columns),
+                                         RawImageSaveMemoryBytes(size.lines, size.columns))));
   SessionState session;
-  session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
+  session.DemGrid = ReadRawDem(demPath, size);
   session.ShadedImage =
       ShadeDem(session.DemGrid, zone.ZonePixelSize, scaleOut, TerminalProgress("Shading"));
   SaveShadedImage(session, out, zone);

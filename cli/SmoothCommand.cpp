@@ -1,12 +1,16 @@
 // zelmaro-cli smooth: a raw DEM smoothed with the Bezier window, as Smoothing does.
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
 #include "CliCommand.h"
 #include "TerminalProgress.h"
+#include "core/MemoryBudget.h"
 #include "core/NumberText.h"
+#include "interp/InterpolationMemory.h"
 #include "interp/Smoothing.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 
 namespace zelmaro::cli {
 namespace {
@@ -28,13 +32,17 @@ int RunSmooth(const CliArguments& arguments) {
   const std::string demPath = arguments.Text("dem");
   const std::int32_t range = arguments.Integer("range");
   const std::string out = arguments.Text("out");
+  const std::string sizePath = arguments.OptionalText("size").value_or(SizeFileNameFor(demPath));
   ZoneParameters zone;
-  zone.ZonePixelSize = arguments.Has("pixel")
-                           ? arguments.Integer("pixel")
-                           : PixelSizeOfDescriptiveFile(
-                                 arguments.OptionalText("size").value_or(SizeFileNameFor(demPath)));
+  zone.ZonePixelSize = arguments.PixelSizeOr("pixel", PixelSizeOfDescriptiveFile(sizePath));
+  RefuseUnsafeOutputs(RawDemOutputs(out, "--out"), {{demPath, "--dem"}, {sizePath, "size file"}});
+  const ImageSize size = SizeOfRawFile(arguments, demPath);
+  RequireCommandMemory("smooth", size,
+                       AddBytes(DemMemoryBytes(size.lines, size.columns),
+                                std::max(SmoothingMemoryBytes(size.lines, size.columns),
+                                         RawDemSaveMemoryBytes(size.lines, size.columns))));
   SessionState session;
-  session.DemGrid = ReadRawDem(demPath, SizeOfRawFile(arguments, demPath));
+  session.DemGrid = ReadRawDem(demPath, size);
   session.WorkLines = session.DemGrid.Lines();
   session.WorkColumns = session.DemGrid.Columns();
   SmoothDem(session, range, TerminalProgress("Smoothing"));

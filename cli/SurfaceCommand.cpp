@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "DemOutputs.h"
 #include "TerminalProgress.h"
+#include "interp/InterpolationMemory.h"
 #include "interp/SurfaceInterpolation.h"
 
 namespace zelmaro::cli {
@@ -17,10 +18,11 @@ int RunSurface(const CliArguments& arguments) {
   if (arguments.Has("tension")) parameters.Tension = arguments.Real("tension");
   parameters.SubPixelCorrection = !arguments.Has("no-subpixel");
   CheckSurfaceParameters(parameters);
-  return RunRasterInterpolation(arguments, options, [&](SessionState& session) {
-    SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters,
-                         TerminalProgress("Surface interpolation"));
-  });
+  return RunRasterInterpolation(
+      arguments, options, "surface", SurfaceMemoryBytes, [&](SessionState& session) {
+        SurfaceInterpolation(session, options.scaleIn, options.scaleOut, parameters,
+                             TerminalProgress("Surface interpolation"));
+      });
 }
 
 const CliRegistration registration({

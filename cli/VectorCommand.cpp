@@ -7,10 +7,12 @@
 #include "TerminalProgress.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/NumberText.h"
 #include "gis/Crs.h"
 #include "gis/VectorSource.h"
 #include "raster/OutputFiles.h"
+#include "vector/VectorMemory.h"
 #include "vector/VectorScene.h"
 #include "vector/ZoneSelection.h"
 
@@ -44,6 +46,22 @@ std::string SourcePath(const CliArguments& arguments) {
   return arguments.Has("dxf") ? arguments.Text("dxf") : arguments.Text("vector");
 }
 
+// The source and, for a GIS source, the CRS file beside it, which the outputs must
+// leave alone.
+std::vector<NamedFile> SourceFiles(const CliArguments& arguments, const std::string& path) {
+  const std::string option = arguments.Has("dxf") ? "--dxf" : "--vector";
+  std::vector<NamedFile> files{{path, option}};
+  if (option == "--vector") files.push_back({ReplaceExtension(path, ".prj"), "CRS of --vector"});
+  return files;
+}
+
+// The source is read whole and drawn as a preview: checked before it is opened.
+void RequireSceneMemory(const std::string& command, const std::string& path) {
+  const std::uint64_t fileBytes = FileByteCount(path);
+  RequireMemory({command, path + " (" + FormatThousands(fileBytes) + " bytes)",
+                 VectorSceneMemoryBytes(fileBytes)});
+}
+
 VectorSourceLoad LoadSource(SessionState& session, const CliArguments& arguments,
                             const std::string& path) {
   ContourSourceChoice choice;
@@ -68,12 +86,18 @@ void PrintSource(const VectorSourceLoad& load) {
 int RunVector(const CliArguments& arguments) {
   arguments.RejectUnknown({"dxf", "vector", "layer", "field", "preview"});
   const std::string path = SourcePath(arguments);
+  const std::optional<std::string> preview = arguments.OptionalText("preview");
+  if (preview) {
+    RefuseUnsafeOutputs(StemFiles(*preview, {".txt", ".raw"}, "--preview"),
+                        SourceFiles(arguments, path));
+  }
+  RequireSceneMemory("vector", path);
   SessionState session;
   const VectorSourceLoad load = LoadSource(session, arguments, path);
   const VectorSceneFrame& frame = load.Frame;
   PrintScene(path, frame, session);
   PrintSource(load);
-  if (const std::optional<std::string> preview = arguments.OptionalText("preview")) {
+  if (preview) {
     OutputBatch batch;
     batch.Add(*preview + ".txt",
               WithCrLf(DescriptiveFileText(frame.Lines, frame.Columns,
@@ -90,8 +114,11 @@ int RunZone(const CliArguments& arguments) {
   arguments.RejectUnknown(
       {"dxf", "vector", "layer", "field", "pixel", "xmin", "ymin", "xmax", "ymax", "out", "srs"});
   const std::string path = SourcePath(arguments);
-  const std::int32_t pixelSize = arguments.Integer("pixel");
+  const std::int32_t pixelSize = arguments.PixelSize("pixel");
   const std::string out = arguments.Text("out");
+  RefuseUnsafeOutputs(StemFiles(out, {".txt", "_tab.txt", ".raw", ".prj"}, "--out"),
+                      SourceFiles(arguments, path));
+  RequireSceneMemory("zone", path);
   const int corners =
       arguments.Has("xmin") + arguments.Has("ymin") + arguments.Has("xmax") + arguments.Has("ymax");
   if (corners != 0 && corners != 4) {
@@ -109,6 +136,9 @@ int RunZone(const CliArguments& arguments) {
     zone.ZoneXMax = arguments.Real("xmax");
     zone.ZoneYMax = arguments.Real("ymax");
   }
+  const ZoneGridSize zoneSize = ZoneGridSizeOf(zone);
+  RequireMemory({"zone", GridSubject(zoneSize.Lines, zoneSize.Columns),
+                 ZoneMemoryBytes(FileByteCount(path), zoneSize.Lines, zoneSize.Columns)});
   const ZoneSelection selection = SelectZone(session, zone, TerminalProgress("Zone extraction"));
   SaveContourImage(session, out, selection.zone, ProjectionSideFiles(session.CrsWkt));
   std::printf("Zone of %s at pixel size %d: %d lines x %d columns, %d altitude codes\n",

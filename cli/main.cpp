@@ -1,14 +1,17 @@
 // zelmaro-cli: the batch tool. It runs the program's commands on files, without
 // windows, so that many map sheets can be processed by a script.
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "CliCommand.h"
 #include "TerminalProgress.h"
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 
 namespace {
 
@@ -31,6 +34,9 @@ void PrintHelp() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Beyond a file-size limit a write then fails with a message, and its temporary file
+  // is removed, instead of the signal ending the process in the middle of it.
+  std::signal(SIGXFSZ, SIG_IGN);
   const std::vector<std::string> words(argv + 1, argv + argc);
   if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
     PrintHelp();
@@ -49,6 +55,11 @@ int main(int argc, char** argv) {
     } catch (const zelmaro::Error& error) {
       zelmaro::cli::EndProgressLine();
       std::fprintf(stderr, "zelmaro-cli %s: ERROR: %s\n", command.name.c_str(), error.what());
+      return 1;
+    } catch (const std::bad_alloc&) {
+      std::fprintf(stderr,
+                   "zelmaro-cli %s: ERROR: %s: the command was abandoned, nothing was written.\n",
+                   command.name.c_str(), zelmaro::OutOfMemoryMessage().c_str());
       return 1;
     } catch (const std::exception& error) {
       zelmaro::cli::EndProgressLine();

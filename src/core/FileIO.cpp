@@ -18,6 +18,44 @@ std::string SystemReason() {
   return std::strerror(errno);
 }
 
+// rename() cannot put a file where a folder stands; said before anything is renamed.
+void RefuseFolderInTheWay(const std::string& path) {
+  std::error_code error;
+  if (std::filesystem::is_directory(path, error)) {
+    throw Error("Cannot write " + path + ": a folder of that name is in the way.");
+  }
+}
+
+// A target as it was before a commit replaced it: kept under a new name beside it, as
+// a hard link, so that a failed commit can put it back. No link where the folder
+// cannot hold one.
+struct PreviousFile {
+  bool existed = false;
+  std::string link;
+};
+
+PreviousFile KeepPreviousFile(const std::string& path) {
+  std::error_code error;
+  PreviousFile previous;
+  previous.existed = std::filesystem::exists(std::filesystem::symlink_status(path, error));
+  if (!previous.existed) return previous;
+  std::string pattern = path + ".previous-XXXXXX";
+  const int descriptor = ::mkstemp(pattern.data());
+  if (descriptor < 0) return previous;
+  ::close(descriptor);
+  std::remove(pattern.c_str());
+  if (::link(path.c_str(), pattern.c_str()) == 0) previous.link = pattern;
+  return previous;
+}
+
+void PutBack(const PreviousFile& previous, const std::string& path) {
+  if (!previous.link.empty()) {
+    std::rename(previous.link.c_str(), path.c_str());
+  } else if (!previous.existed) {
+    std::remove(path.c_str());
+  }
+}
+
 }  // namespace
 
 std::string ReadWholeFile(const std::string& path) {
@@ -31,6 +69,23 @@ std::string ReadWholeFile(const std::string& path) {
   std::fclose(file);
   if (failed) throw Error("Cannot read " + path + ".");
   return content;
+}
+
+std::uint64_t FileByteCount(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return 0;
+  const std::uintmax_t length = std::filesystem::file_size(path, error);
+  return error ? 0 : length;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  const auto canonical = [](const std::string& path) {
+    std::error_code ignored;
+    return std::filesystem::weakly_canonical(path, ignored).lexically_normal();
+  };
+  return canonical(a) == canonical(b);
 }
 
 bool FileExists(const std::string& path) {
@@ -83,6 +138,13 @@ class FileOutputStream : public OutputStream {
 
 void OutputBatch::AddStreamed(const std::string& path,
                               const std::function<void(OutputStream&)>& write) {
+  for (const Pending& file : pending_) {
+    if (SameFile(file.finalPath, path)) {
+      throw Error("Two outputs of this command name the same file " + path +
+                  ": give them different names.");
+    }
+  }
+  RefuseFolderInTheWay(path);
   std::string pattern = path + ".partial-XXXXXX";
   const int descriptor = ::mkstemp(pattern.data());
   if (descriptor < 0) throw Error("Cannot create " + path + ": " + SystemReason() + ".");
@@ -111,12 +173,30 @@ void OutputBatch::AddStreamed(const std::string& path,
 }
 
 void OutputBatch::Commit() {
-  for (const Pending& file : pending_) {
-    if (std::rename(file.temporaryPath.c_str(), file.finalPath.c_str()) != 0) {
-      throw Error("Cannot write " + file.finalPath + ": " + SystemReason() + ".");
+  for (const Pending& file : pending_) RefuseFolderInTheWay(file.finalPath);
+  std::vector<PreviousFile> previous;
+  for (const Pending& file : pending_) previous.push_back(KeepPreviousFile(file.finalPath));
+  std::size_t renamed = 0;
+  for (; renamed < pending_.size(); ++renamed) {
+    const Pending& file = pending_[renamed];
+    if (std::rename(file.temporaryPath.c_str(), file.finalPath.c_str()) != 0) break;
+  }
+  const bool complete = renamed == pending_.size();
+  const std::string reason = complete ? std::string() : SystemReason();
+  for (std::size_t i = 0; i < pending_.size(); ++i) {
+    if (!complete && i < renamed) {
+      PutBack(previous[i], pending_[i].finalPath);
+    } else if (!previous[i].link.empty()) {
+      std::remove(previous[i].link.c_str());
     }
   }
-  pending_.clear();
+  if (complete) {
+    pending_.clear();
+    return;
+  }
+  const std::string failed = pending_[renamed].finalPath;
+  pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(renamed));
+  throw Error("Cannot write " + failed + ": " + reason + ".");
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {

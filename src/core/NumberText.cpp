@@ -108,4 +108,15 @@ std::string FormatGeneral15(double value) {
   return std::string(buffer, result.ptr);
 }
 
+std::string FormatThousands(std::uint64_t value) {
+  const std::string digits = std::to_string(value);
+  std::string text;
+  text.reserve(digits.size() + digits.size() / 3);
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text.push_back(',');
+    text.push_back(digits[i]);
+  }
+  return text;
+}
+
 }  // namespace zelmaro

@@ -32,4 +32,7 @@ std::string FormatFixed6(double value);
 // A double in the shortest general form with up to 15 significant digits ("%.15g").
 std::string FormatGeneral15(double value);
 
+// An integer with a comma between thousands: 1599999936 gives "1,599,999,936".
+std::string FormatThousands(std::uint64_t value);
+
 }  // namespace zelmaro

@@ -23,12 +23,13 @@ using AltitudeTableArray = std::array<std::int32_t, kAltitudeTableSize>;
 // the code-to-altitude table, the extent of vector data and the state flags. The main
 // window owns one for the whole run; the algorithms take it by reference.
 struct SessionState {
-  std::string InputFileName;   // full path of the current input (raw raster or DXF)
-  std::string InputPath;       // the file the raster or DXF readers open
-  std::string CaptionPath;     // the path shown in the zoom captions
-  std::string SizeFileName;    // InputFileName with its extension replaced by ".txt"
-  std::string OutputFileName;  // last raw output name
-  std::string InputDirectory;  // folder of the input file, no trailing separator
+  std::string InputFileName;      // full path of the current input (raw raster or DXF)
+  std::string InputPath;          // the file the raster or DXF readers open
+  std::string CaptionPath;        // the path shown in the zoom captions
+  std::string SizeFileName;       // InputFileName with its extension replaced by ".txt"
+  std::string AltitudeTableName;  // the altitude table of a raster load
+  std::string OutputFileName;     // last raw output name
+  std::string InputDirectory;     // folder of the input file, no trailing separator
   std::string FusionOutputName;
   std::string ContourDxfName;
   std::string CoastlineDxfName;

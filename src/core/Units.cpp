@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <limits>
 #include <string>
 
 #include "core/Error.h"
@@ -42,8 +43,23 @@ int ParseUnitName(std::string_view name) {
 std::int32_t ConvertScale(std::int32_t altitude, std::int32_t scaleInFactor,
                           std::int32_t scaleOutFactor) {
   if (scaleInFactor == 0) throw Error("The Dynamic Scale In unit is not chosen.");
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(altitude / scaleInFactor) *
-                                   static_cast<std::uint32_t>(scaleOutFactor));
+  const std::int64_t converted =
+      std::int64_t{altitude / scaleInFactor} * std::int64_t{scaleOutFactor};
+  // Wrapped around, the altitude would come out as another, plausible one.
+  if (converted < std::numeric_limits<std::int32_t>::min() ||
+      converted > std::numeric_limits<std::int32_t>::max()) {
+    const auto unit = [](std::int32_t factor) {
+      static constexpr std::array<const char*, 4> kNames{"m", "dm", "cm", "mm"};
+      const int number = UnitNumberOfFactor(factor);
+      return number == 0 ? "units of 1/" + std::to_string(factor) + " m"
+                         : std::string(kNames[number - 1]);
+    };
+    throw Error("The altitude " + std::to_string(altitude) + " " + unit(scaleInFactor) + " is " +
+                std::to_string(converted) + " " + unit(scaleOutFactor) +
+                ", more than a DEM cell holds (32-bit integers, up to 2147483647): choose a "
+                "larger output unit.");
+  }
+  return static_cast<std::int32_t>(converted);
 }
 
 }  // namespace zelmaro

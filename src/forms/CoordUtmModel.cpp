@@ -1,5 +1,7 @@
 #include "forms/CoordUtmModel.h"
 
+#include <cmath>
+
 #include "core/NumberText.h"
 #include "core/Units.h"
 
@@ -50,6 +52,13 @@ void CoordUtmModel::SelectUnit(int unitNumber) {
 std::optional<std::string> CoordUtmModel::OkRefusal() const {
   if (UnitFactor(UtmUnit) == 0) {
     return std::string("Choose the unit of the DEM values under Dynamic Scale.");
+  }
+  // A grid with cells of no size, or at no place, is not read by any GIS.
+  if (!std::isfinite(UtmPixelSize) || UtmPixelSize <= 0.0) {
+    return std::string("The pixel size must be a number above 0.");
+  }
+  if (!std::isfinite(UtmXMin) || !std::isfinite(UtmYMin)) {
+    return std::string("X_Min and Y_Min must be numbers within the range of a double.");
   }
   return std::nullopt;
 }

@@ -45,7 +45,8 @@ class CoordUtmModel {
   // Each showing starts as not cancelled, so that one Cancel does not abandon every
   // later save.
   void BeginDialog() { UtmCancelled = 0; }
-  // Without a unit the values could not be divided; OK refuses with this message.
+  // Without a unit the values could not be divided, and a pixel size that is not above
+  // 0 or a corner beyond any number makes no grid; OK refuses them with this message.
   std::optional<std::string> OkRefusal() const;
   void Cancel() { UtmCancelled = 1; }
 

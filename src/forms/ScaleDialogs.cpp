@@ -38,6 +38,11 @@ void DynRasterModel::PixelEditChange(std::string_view text) {
   ParamPixelSize = ReadLeadingInteger(text);
 }
 
+std::optional<std::string> DynRasterModel::OkRefusal() const {
+  if (ParamPixelSize < 0) return std::string("The pixel size cannot be below 0.");
+  return std::nullopt;
+}
+
 TableLevels LevelsOfTable(const AltitudeTableArray& table, std::int32_t altitudeCount) {
   const int count = std::clamp<int>(altitudeCount, 0, kAltitudeTableSize - 1);
   if (count == 0) return {};

@@ -46,6 +46,8 @@ struct DynRasterModel {
   void MaximumEditChange(std::string_view text);
   void IntervalEditChange(std::string_view text);
   void PixelEditChange(std::string_view text);
+  // An empty pixel size (0) means none is given; a negative one is refused by OK.
+  std::optional<std::string> OkRefusal() const;
 };
 
 // What the Dynamic Parameters dialog proposes for a new data set, in the unit of its

@@ -58,9 +58,10 @@ void Georeference(GDALDataset& picture, const GridGeoreference& georeference,
   }
 }
 
-// Copies the picture through a driver into memory, then to `path` all at once.
-void WriteThrough(GDALDataset& picture, const char* driverName, const CPLStringList& options,
-                  const std::string& path, const Progress& progress) {
+// The bytes of the picture copied through a driver, for the file `path`.
+std::string FileBytesThrough(GDALDataset& picture, const char* driverName,
+                             const CPLStringList& options, const std::string& path,
+                             const Progress& progress) {
   GDALDriver& driver = Driver(driverName);
   const GdalMemoryFile memory(".out");
   {
@@ -76,7 +77,13 @@ void WriteThrough(GDALDataset& picture, const char* driverName, const CPLStringL
     written.reset();  // closing flushes the last blocks
     if (trap.Failed()) ThrowGdalFailure("Cannot write " + path, trap);
   }
-  WriteFileAtomically(path, memory.Bytes());
+  return memory.Bytes();
+}
+
+// The same written to `path` all at once.
+void WriteThrough(GDALDataset& picture, const char* driverName, const CPLStringList& options,
+                  const std::string& path, const Progress& progress) {
+  WriteFileAtomically(path, FileBytesThrough(picture, driverName, options, path, progress));
 }
 
 CPLStringList CogOptions(const char* predictor) {
@@ -94,9 +101,9 @@ void RequireGrid(bool present, const char* what) {
 
 }  // namespace
 
-void WriteDemGeoTiff(const IntGrid& dem, std::int32_t unitFactor,
-                     const GridGeoreference& georeference, const std::string& path,
-                     const Progress& progress) {
+std::string DemGeoTiffBytes(const IntGrid& dem, std::int32_t unitFactor,
+                            const GridGeoreference& georeference, const std::string& path,
+                            const Progress& progress) {
   if (unitFactor <= 0) throw Error("The unit of the DEM values is not chosen.");
   std::vector<float> meters(dem.CellCount());
   const std::int32_t* cells = dem.Data();
@@ -110,7 +117,13 @@ void WriteDemGeoTiff(const IntGrid& dem, std::int32_t unitFactor,
   Georeference(*picture, georeference, path);
   picture->GetRasterBand(1)->SetNoDataValue(kGeoTiffNoData);
   // Floating-point prediction: neighbouring altitudes differ little, so DEFLATE gains.
-  WriteThrough(*picture, "COG", CogOptions("FLOATING_POINT"), path, progress);
+  return FileBytesThrough(*picture, "COG", CogOptions("FLOATING_POINT"), path, progress);
+}
+
+void WriteDemGeoTiff(const IntGrid& dem, std::int32_t unitFactor,
+                     const GridGeoreference& georeference, const std::string& path,
+                     const Progress& progress) {
+  WriteFileAtomically(path, DemGeoTiffBytes(dem, unitFactor, georeference, path, progress));
 }
 
 void SaveDemGeoTiff(const SessionState& session, const std::string& stem,
@@ -182,6 +195,11 @@ ContourGeoTiff ReadContourGeoTiff(const std::string& path) {
         GridGeoreference{transform[0], transform[3], transform[1], WktOf(dataset->GetSpatialRef())};
   }
   return map;
+}
+
+ImageSize ContourGeoTiffSize(const std::string& path) {
+  GDALDatasetUniquePtr dataset = OpenGdalDataset(path, GDAL_OF_RASTER, "contour map");
+  return {dataset->GetRasterYSize(), dataset->GetRasterXSize()};
 }
 
 void CommitContourGeoTiff(SessionState& session, ContourGeoTiff&& map) {

@@ -23,6 +23,10 @@ inline constexpr double kGeoTiffNoData = -9999.0;
 void WriteDemGeoTiff(const IntGrid& dem, std::int32_t unitFactor,
                      const GridGeoreference& georeference, const std::string& path,
                      const Progress& progress = {});
+// The bytes of that file, for a command that writes it together with others.
+std::string DemGeoTiffBytes(const IntGrid& dem, std::int32_t unitFactor,
+                            const GridGeoreference& georeference, const std::string& path,
+                            const Progress& progress = {});
 
 // Save DEM as GeoTIFF: stem.tif of the session's DEM, whose unit is scaleOutFactor.
 void SaveDemGeoTiff(const SessionState& session, const std::string& stem,
@@ -45,6 +49,8 @@ struct ContourGeoTiff {
   std::optional<GridGeoreference> Georeference;
 };
 ContourGeoTiff ReadContourGeoTiff(const std::string& path);
+// Its size alone, read from the header, so that a command can weigh its memory first.
+ImageSize ContourGeoTiffSize(const std::string& path);
 
 // The picture into the session as CommitRasterImage puts a raw map there, with its CRS.
 void CommitContourGeoTiff(SessionState& session, ContourGeoTiff&& map);

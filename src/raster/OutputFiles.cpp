@@ -180,17 +180,53 @@ std::string RawDemBytes(const IntGrid& dem) {
   return std::move(out.text);
 }
 
-void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone,
-                      const SideFiles& sideFiles) {
+void AddContourImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                          const ZoneParameters& zone, const SideFiles& sideFiles) {
   RequireGrid(!session.ContourImage.Empty(), "contour-line image");
   const ByteGrid& image = session.ContourImage;
-  OutputBatch batch;
   batch.Add(stem + ".txt",
             WithCrLf(DescriptiveFileText(image.Lines(), image.Columns(), zone, true)));
   batch.Add(stem + "_tab.txt",
             WithCrLf(AltitudeTableText(session.AltitudeTable, session.AltitudeCount)));
   batch.Add(stem + ".raw", ImageBytes(image));
   AddSideFiles(batch, stem, sideFiles);
+}
+
+void AddShadedImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                         const ZoneParameters& zone) {
+  RequireGrid(!session.ShadedImage.Empty(), "shaded image");
+  const ByteGrid& image = session.ShadedImage;
+  batch.Add(stem + ".txt",
+            WithCrLf(DescriptiveFileText(image.Lines(), image.Columns(), zone, false)));
+  batch.Add(stem + ".raw", ImageBytes(image));
+}
+
+void AddDemRawFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                    const ZoneParameters& zone, const SideFiles& sideFiles,
+                    const Progress& progress) {
+  RequireGrid(!session.DemGrid.Empty(), "DEM");
+  const IntGrid& dem = session.DemGrid;
+  batch.Add(stem + "_m4.txt",
+            WithCrLf(DescriptiveFileText(dem.Lines(), dem.Columns(), zone, true)));
+  batch.AddStreamed(stem + "_m4.raw", [&](OutputStream& out) { WriteRawDem(out, dem, progress); });
+  AddSideFiles(batch, stem + "_m4", sideFiles);
+}
+
+void AddDemAsciiFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                      const AsciiGridFrame& frame, const SideFiles& sideFiles,
+                      const Progress& progress) {
+  RequireGrid(!session.DemGrid.Empty(), "DEM");
+  if (frame.ValueFactor == 0) throw Error("The unit of the DEM values is not chosen.");
+  batch.AddStreamed(stem + ".asc", [&](OutputStream& out) {
+    WriteAsciiGrid(out, session.DemGrid, frame, "\r\n", progress);
+  });
+  AddSideFiles(batch, stem, sideFiles);
+}
+
+void SaveContourImage(SessionState& session, const std::string& stem, const ZoneParameters& zone,
+                      const SideFiles& sideFiles) {
+  OutputBatch batch;
+  AddContourImageFiles(batch, session, stem, zone, sideFiles);
   batch.Commit();
   session.InputFileName = stem;
   session.OutputFileName = stem + ".raw";
@@ -198,36 +234,22 @@ void SaveContourImage(SessionState& session, const std::string& stem, const Zone
 
 void SaveShadedImage(const SessionState& session, const std::string& stem,
                      const ZoneParameters& zone) {
-  RequireGrid(!session.ShadedImage.Empty(), "shaded image");
-  const ByteGrid& image = session.ShadedImage;
   OutputBatch batch;
-  batch.Add(stem + ".txt",
-            WithCrLf(DescriptiveFileText(image.Lines(), image.Columns(), zone, false)));
-  batch.Add(stem + ".raw", ImageBytes(image));
+  AddShadedImageFiles(batch, session, stem, zone);
   batch.Commit();
 }
 
 void SaveDemRaw(const SessionState& session, const std::string& stem, const ZoneParameters& zone,
                 const SideFiles& sideFiles, const Progress& progress) {
-  RequireGrid(!session.DemGrid.Empty(), "DEM");
-  const IntGrid& dem = session.DemGrid;
   OutputBatch batch;
-  batch.Add(stem + "_m4.txt",
-            WithCrLf(DescriptiveFileText(dem.Lines(), dem.Columns(), zone, true)));
-  batch.AddStreamed(stem + "_m4.raw", [&](OutputStream& out) { WriteRawDem(out, dem, progress); });
-  AddSideFiles(batch, stem + "_m4", sideFiles);
+  AddDemRawFiles(batch, session, stem, zone, sideFiles, progress);
   batch.Commit();
 }
 
 void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
                   const SideFiles& sideFiles, const Progress& progress) {
-  RequireGrid(!session.DemGrid.Empty(), "DEM");
-  if (frame.ValueFactor == 0) throw Error("The unit of the DEM values is not chosen.");
   OutputBatch batch;
-  batch.AddStreamed(stem + ".asc", [&](OutputStream& out) {
-    WriteAsciiGrid(out, session.DemGrid, frame, "\r\n", progress);
-  });
-  AddSideFiles(batch, stem, sideFiles);
+  AddDemAsciiFiles(batch, session, stem, frame, sideFiles, progress);
   batch.Commit();
 }
 

@@ -65,4 +65,17 @@ void SaveDemRaw(const SessionState& session, const std::string& stem, const Zone
 void SaveDemAscii(const SessionState& session, const std::string& stem, const AsciiGridFrame& frame,
                   const SideFiles& sideFiles = {}, const Progress& progress = {});
 
+// The files of the same saves added to a batch, for a command that writes several of
+// them all or none: it commits the batch once every file is in.
+void AddContourImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                          const ZoneParameters& zone, const SideFiles& sideFiles = {});
+void AddShadedImageFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                         const ZoneParameters& zone);
+void AddDemRawFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                    const ZoneParameters& zone, const SideFiles& sideFiles = {},
+                    const Progress& progress = {});
+void AddDemAsciiFiles(OutputBatch& batch, const SessionState& session, const std::string& stem,
+                      const AsciiGridFrame& frame, const SideFiles& sideFiles = {},
+                      const Progress& progress = {});
+
 }  // namespace zelmaro

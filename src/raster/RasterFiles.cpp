@@ -1,7 +1,10 @@
 #include "raster/RasterFiles.h"
 
+#include <bit>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <limits>
 
 #include "core/Error.h"
@@ -97,6 +100,21 @@ ByteGrid ReadRawImage(const std::string& path, const ImageSize& size) {
   return codes;
 }
 
+std::string RawImageLengthNote(const std::string& path, const ImageSize& size) {
+  std::error_code error;
+  const std::uintmax_t length = std::filesystem::file_size(path, error);
+  const std::uint64_t expected = static_cast<std::uint64_t>(size.lines) * size.columns;
+  if (error || length == expected) return {};
+  const std::string held = "The raw image " + path + " holds " + FormatThousands(length) +
+                           " bytes for " + std::to_string(size.lines) + " lines x " +
+                           std::to_string(size.columns) + " columns: ";
+  if (length < expected) {
+    return held + FormatThousands(expected - length) +
+           " bytes were missing, and their cells are 0.";
+  }
+  return held + FormatThousands(length - expected) + " bytes were left over, and not read.";
+}
+
 std::vector<std::int32_t> ReadAltitudeTable(const std::string& path) {
   const std::string text = ReadWholeFile(path);
   const std::vector<Word> words = SplitWords(text);
@@ -187,26 +205,37 @@ bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers) {
   CommitRasterImage(session, std::move(image));
   if (!answers.tablePath) return false;
   CommitAltitudeTable(session, altitudes);
+  session.AltitudeTableName = *answers.tablePath;
   FinishRasterLoad(session);
   return true;
 }
 
 IntGrid ReadRawDem(const std::string& path, const ImageSize& size) {
   CheckSize(size, "The DEM " + path);
-  const std::string bytes = ReadWholeFile(path);
-  const std::size_t expected = static_cast<std::size_t>(size.lines) * size.columns * 4;
-  if (bytes.size() < expected) {
-    throw Error("The DEM " + path + " holds " + std::to_string(bytes.size()) + " bytes; " +
+  std::error_code error;
+  const std::uintmax_t length = std::filesystem::file_size(path, error);
+  if (error) throw Error("Cannot open the DEM " + path + ": " + error.message() + ".");
+  const std::uint64_t expected = static_cast<std::uint64_t>(size.lines) * size.columns * 4;
+  if (length != expected) {
+    throw Error("The DEM " + path + " holds " + FormatThousands(length) + " bytes; " +
                 std::to_string(size.lines) + " lines x " + std::to_string(size.columns) +
-                " columns of 4-byte integers need " + std::to_string(expected) + ".");
+                " columns of 4-byte integers need exactly " + FormatThousands(expected) +
+                ": the file was not written for this size.");
+  }
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr) {
+    throw Error("Cannot open the DEM " + path + ": " + std::strerror(errno) + ".");
   }
   IntGrid dem = AllocIntGrid(size.columns, size.lines);
-  std::int32_t* cells = dem.Data();
-  for (std::size_t i = 0; i < dem.CellCount(); ++i) {
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data()) + 4 * i;
-    cells[i] = static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
-        static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
+  const bool read = std::fread(dem.Data(), 4, dem.CellCount(), file) == dem.CellCount();
+  std::fclose(file);
+  if (!read) throw Error("Cannot read the DEM " + path + ".");
+  if constexpr (std::endian::native == std::endian::big) {
+    for (std::int32_t& cell : dem.Cells()) {
+      const auto value = static_cast<std::uint32_t>(cell);
+      cell = static_cast<std::int32_t>((value >> 24) | ((value >> 8) & 0xFF00) |
+                                       ((value << 8) & 0xFF0000) | (value << 24));
+    }
   }
   return dem;
 }

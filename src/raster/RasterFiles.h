@@ -29,6 +29,10 @@ void WriteSizeFile(const std::string& path, const ImageSize& size);
 // Reads up to lines x columns bytes, line after line; cells beyond the end of a short
 // file stay 0.
 ByteGrid ReadRawImage(const std::string& path, const ImageSize& size);
+// What the user should know about a raw image whose length is not lines x columns:
+// how many bytes were missing (their cells are 0) or left over (not read). Empty when
+// the length is right.
+std::string RawImageLengthNote(const std::string& path, const ImageSize& size);
 
 // The altitudes of a gray-tone table: the k-th pair of integers gives the altitude of
 // code k (its first number is not interpreted). A final line break, or blank lines at
@@ -61,7 +65,8 @@ void FinishRasterLoad(SessionState& session);
 // loaded. Nothing in the session changes when any file fails.
 bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers);
 
-// A raw DEM of 4-byte little-endian integers; the file must hold every cell.
+// A raw DEM of 4-byte little-endian integers; the file must hold exactly every cell:
+// a DEM of another length was written for another size.
 IntGrid ReadRawDem(const std::string& path, const ImageSize& size);
 
 }  // namespace zelmaro

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "core/Error.h"
 #include "core/FileIO.h"
@@ -45,6 +47,17 @@ std::int32_t HeaderAltitude(const DxfReader& reader, const std::optional<double>
 std::string ExtentText(double xMin, double yMin, double xMax, double yMax) {
   return "from (" + FormatGeneral15(xMin) + ", " + FormatGeneral15(yMin) + ") to (" +
          FormatGeneral15(xMax) + ", " + FormatGeneral15(yMax) + ")";
+}
+
+// A frame less than half a preview cell wide or high rounds to a scene without a
+// single line or column, from which no zone could be cut: what to say about it.
+std::optional<std::string> EmptySceneProblem(const ScenePixelGrid& grid, double width,
+                                             double height) {
+  if (grid.lines >= 1 && grid.columns >= 1) return std::nullopt;
+  return "has a frame of " + FormatGeneral15(width) + " by " + FormatGeneral15(height) +
+         " map units, which makes a scene of " + std::to_string(grid.lines) + " lines x " +
+         std::to_string(grid.columns) + " columns at the preview pixel size " +
+         std::to_string(grid.pixelSize) + ": the frame must be at least half a pixel each way.";
 }
 
 // The altitudes of the scene grid: every segment drawn as it comes, the last one
@@ -177,6 +190,9 @@ class SceneBuilder {
                           " map units, too large to draw as a preview.");
     }
     const ScenePixelGrid& grid = *chosen;
+    if (const auto problem = EmptySceneProblem(grid, xMax - xMin, yMax - yMin)) {
+      Refuse(reader_, *problem);
+    }
     frame_.XMin = xMin;
     frame_.YMin = yMin;
     frame_.XMax = xMax;
@@ -301,6 +317,10 @@ VectorScene BuildContourScene(std::shared_ptr<const ContourPolylines> contours,
     throw Error(sourceName + " has a frame of " + FormatGeneral15(extent.XMax - extent.XMin) +
                 " by " + FormatGeneral15(extent.YMax - extent.YMin) +
                 " map units, too large to draw as a preview.");
+  }
+  if (const auto problem =
+          EmptySceneProblem(*chosen, extent.XMax - extent.XMin, extent.YMax - extent.YMin)) {
+    throw Error(sourceName + " " + *problem);
   }
   const AltitudeLevels found = RequireVertexLevels(contours->Polylines, sourceName);
   if (found.levels.empty()) throw Error(sourceName + " has no contour line with an altitude.");

@@ -51,6 +51,14 @@ TEST(FormatFixed6, WritesSixDecimalsLikePercentLf) {
   EXPECT_EQ(FormatFixed6(1090.0), "1090.000000");
 }
 
+TEST(FormatThousands, PutsACommaBetweenThousands) {
+  EXPECT_EQ(FormatThousands(0), "0");
+  EXPECT_EQ(FormatThousands(999), "999");
+  EXPECT_EQ(FormatThousands(1000), "1,000");
+  EXPECT_EQ(FormatThousands(1599999936), "1,599,999,936");
+  EXPECT_EQ(FormatThousands(18446744073709551615ull), "18,446,744,073,709,551,615");
+}
+
 TEST(FormatGeneral15, WritesTheShortestFormWithFifteenDigits) {
   EXPECT_EQ(FormatGeneral15(1756000.0), "1756000");
   EXPECT_EQ(FormatGeneral15(450.5), "450.5");

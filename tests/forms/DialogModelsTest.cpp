@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "core/Error.h"
 #include "forms/CoordUtmModel.h"
 #include "forms/ScaleDialogs.h"
@@ -39,6 +42,16 @@ TEST(ScaleConversion, DividesFirstInIntegers) {
   EXPECT_EQ(ConvertScale(1234, 1, 100), 123400);
   EXPECT_EQ(ConvertScale(-149, 10, 1), -14);
   EXPECT_THROW(ConvertScale(100, 0, 1), Error);
+  // Beyond 32 bits the altitude would wrap round into another, plausible one.
+  EXPECT_EQ(ConvertScale(2147483, 1, 1000), 2147483000);
+  try {
+    ConvertScale(2147483647, 1, 1000);
+    ADD_FAILURE() << "2147483647 m converted to mm";
+  } catch (const Error& error) {
+    EXPECT_NE(std::string(error.what()).find("2147483647 m is 2147483647000 mm"), std::string::npos)
+        << error.what();
+  }
+  EXPECT_THROW(ConvertScale(-2147483647, 1, 10), Error);
 }
 
 TEST(UnitNames, ReadTheShortAndLongForms) {
@@ -110,6 +123,7 @@ TEST(CoordUtmModel, ReadsThePixelSizeAndTheCornerAsRealsAndWritesThemAsTyped) {
 
 TEST(CoordUtmModel, NeedsAUnitToCloseAndGivesItsDivisor) {
   CoordUtmModel model;
+  model.PixSizeEditChange("30");
   EXPECT_EQ(model.UtmUnit, 0);
   EXPECT_TRUE(model.OkRefusal().has_value());
   model.SelectUnit(3);
@@ -119,6 +133,26 @@ TEST(CoordUtmModel, NeedsAUnitToCloseAndGivesItsDivisor) {
   EXPECT_DOUBLE_EQ(model.UnitDivisor(), 1.0);
   model.SelectUnit(4);
   EXPECT_DOUBLE_EQ(model.UnitDivisor(), 1000.0);
+}
+
+TEST(CoordUtmModel, RefusesPixelSizesNotAboveZeroAndCornersBeyondAnyNumber) {
+  CoordUtmModel model;
+  model.SelectUnit(1);
+  for (const char* pixel : {"0", "-30", "1e999", "", "abc"}) {
+    model.PixSizeEditChange(pixel);
+    EXPECT_EQ(model.OkRefusal(), "The pixel size must be a number above 0.") << pixel;
+  }
+  model.PixSizeEditChange("0.5");
+  EXPECT_FALSE(model.OkRefusal().has_value());
+  model.XMinEditChange("-1e999");
+  EXPECT_TRUE(model.OkRefusal().has_value());
+
+  DynRasterModel parameters;
+  for (const auto& [pixel, refused] :
+       std::vector<std::pair<const char*, bool>>{{"", false}, {"10", false}, {"-10", true}}) {
+    parameters.PixelEditChange(pixel);
+    EXPECT_EQ(parameters.OkRefusal().has_value(), refused) << pixel;
+  }
 }
 
 TEST(CoordUtmModel, CancelHoldsForOneShowingOnly) {

@@ -57,6 +57,28 @@ TEST(RawImage, AShortFileLeavesTheUncoveredCellsZero) {
   EXPECT_THROW(ReadRawImage(folder.File("none.raw"), {2, 3}), Error);
 }
 
+TEST(RawImage, ALengthOtherThanItsSizeIsNotedAndARawDemMustHoldItExactly) {
+  TemporaryFolder folder;
+  WriteFileBytes(folder.File("m.raw"), std::string(64, '\0'));
+  // Counted from the file's length: nothing of the 1.6 GB is allocated.
+  EXPECT_EQ(RawImageLengthNote(folder.File("m.raw"), {40000, 40000}),
+            "The raw image " + folder.File("m.raw") +
+                " holds 64 bytes for 40000 lines x 40000 columns: 1,599,999,936 bytes were "
+                "missing, and their cells are 0.");
+  EXPECT_NE(RawImageLengthNote(folder.File("m.raw"), {6, 10}).find("4 bytes were left over"),
+            std::string::npos);
+  EXPECT_EQ(RawImageLengthNote(folder.File("m.raw"), {8, 8}), "");
+  for (const int length : {399, 401}) {
+    WriteFileBytes(folder.File("d_m4.raw"), std::string(length, '\0'));
+    EXPECT_THROW(ReadRawDem(folder.File("d_m4.raw"), {10, 10}), Error) << length;
+  }
+  WriteFileBytes(folder.File("d_m4.raw"),
+                 std::string("\x01\x00\x00\x00", 4) + std::string(396, '\xff'));
+  const IntGrid dem = ReadRawDem(folder.File("d_m4.raw"), {10, 10});
+  EXPECT_EQ(dem[0][0], 1);
+  EXPECT_EQ(dem[9][9], -1);
+}
+
 TEST(AltitudeTable, CountsPairsInCodeOrderIgnoringTheFirstNumber) {
   TemporaryFolder folder;
   WriteFileBytes(folder.File("t.txt"), "1 120\n2 140\n3 160\n");

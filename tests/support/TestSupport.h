@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -42,6 +43,44 @@ SessionState LoadVolcanoSession();
 int RunCli(const std::string& arguments, std::string* output = nullptr,
            std::string* errors = nullptr);
 
+// Limits the batch tool runs under: the size of the files it may write and its address
+// space, in bytes (0: no limit). It runs as the user this process acts as.
+struct ProcessLimits {
+  std::uint64_t fileSizeBytes = 0;
+  std::uint64_t addressSpaceBytes = 0;
+};
+// Its standard error goes to `errors`, its standard output nowhere.
+int RunCliLimited(const std::string& arguments, const ProcessLimits& limits,
+                  std::string* errors = nullptr);
+
+// For its lifetime, a folder this process and its children cannot write into: its
+// permissions are made read-only, and a process running as root acts as an unprivileged
+// user meanwhile (root writes anywhere).
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const std::string& path);
+  ~ReadOnlyFolder();
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+ private:
+  std::string path_;
+  bool wasRoot_ = false;
+};
+
+// For its lifetime, files this process writes cannot grow beyond `bytes`: a write past
+// it fails as on a full disk (the signal it would raise is ignored meanwhile).
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::uint64_t bytes);
+  ~FileSizeLimit();
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  std::uint64_t previous_ = 0;
+  void (*previousHandler_)(int) = nullptr;
+};
 // Runs run(threads) with 1, 2 and 7 threads in turn (7 more than this machine has), so
 // that a result can be shown not to depend on how the work is shared.
 void ForEachThreadCount(const std::function<void(int threads)>& run);

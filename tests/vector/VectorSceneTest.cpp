@@ -221,6 +221,9 @@ TEST(VectorScene, RefusesFilesWithoutAUsableFrame) {
       {extMin + body + "  9\n$EXTMAX\n 10\n100\n 20\n100\n 30\n5\n  0\n", "before its $EXTMAX"},
       {"  9\n$EXTMAX\n 10\n100\n 20\n100\n 30\n5\n  0\n", "no X (group 10) in its $EXTMIN"},
       {extMin + "  9\n$EXTMAX\n 10\n0\n 20\n100\n 30\n5\n  0\n", "impossible extent"},
+      // Narrower than half a preview cell (40 here): a scene of no column.
+      {extMin + "  9\n$EXTMAX\n 10\n10\n 20\n40000\n 30\n5\n  0\n" + body,
+       "1000 lines x 0 columns"},
       {extMin + "  9\n$EXTMAX\n 10\n1e+20\n 20\n1e+20\n 30\n5\n  0\n", "impossible X"},
       {extMin + "  9\n$EXTMAX\n 10\n100\n 20\n100\n  0\n", "no Z (group 30) in its $EXTMAX"},
   };

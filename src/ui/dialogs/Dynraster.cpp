@@ -8,9 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/interaction/UserInteraction.h"
+
 namespace zelmaro {
 
-TDynRasterForm::TDynRasterForm(QWidget* parent) : QDialog(parent) {
+TDynRasterForm::TDynRasterForm(UserInteraction& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
   setObjectName("TDynRasterForm");
   setWindowTitle(" Dynamic Scale");
 
@@ -58,11 +60,19 @@ TDynRasterForm::TDynRasterForm(QWidget* parent) : QDialog(parent) {
   BitBtn1 = new QPushButton("OK", this);
   BitBtn1->setObjectName("BitBtn1");
   BitBtn1->setDefault(true);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+  connect(BitBtn1, &QPushButton::clicked, this, &TDynRasterForm::BitBtn1Click);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+}
+
+void TDynRasterForm::BitBtn1Click() {
+  if (const auto refusal = Model.OkRefusal()) {
+    ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
+    return;
+  }
+  accept();
 }
 
 void TDynRasterForm::ShowLevels(const TableLevels& levels) {

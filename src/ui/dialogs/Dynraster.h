@@ -10,12 +10,14 @@ class QPushButton;
 
 namespace zelmaro {
 
+class UserInteraction;
+
 // The Dynamic Parameters dialog: range, interval and pixel size of raster data. Each
-// edit stores its number on every change; OK closes without checks.
+// edit stores its number on every change; OK refuses a negative pixel size.
 class TDynRasterForm : public QDialog {
   Q_OBJECT
  public:
-  explicit TDynRasterForm(QWidget* parent = nullptr);
+  explicit TDynRasterForm(UserInteraction& ui, QWidget* parent = nullptr);
 
   // Fills minimum, maximum and interval for a new data set; what the user types
   // afterwards stands until the next one.
@@ -36,6 +38,11 @@ class TDynRasterForm : public QDialog {
   QLineEdit* IntervalEdit;
   QLineEdit* PixelEdit;
   QPushButton* BitBtn1;
+
+ private:
+  void BitBtn1Click();
+
+  UserInteraction& ui_;
 };
 
 }  // namespace zelmaro

@@ -6,9 +6,12 @@
 
 #include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
+#include "core/MemoryBudget.h"
 #include "forms/ResultViewMath.h"
 #include "gis/Crs.h"
 #include "interp/Dilation.h"
+#include "interp/InterpolationMemory.h"
+#include "raster/RasterMemory.h"
 #include "raster/ShadeDem.h"
 #include "ui/dialogs/Deminfo.h"
 #include "ui/dialogs/Dynamic.h"
@@ -16,6 +19,7 @@
 #include "ui/mainform/Mainwindow.h"
 #include "ui/mainform/ProgressShown.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
 
 namespace zelmaro {
 
@@ -52,6 +56,8 @@ void TMainForm::RunDilation() {
   if (!DynamicForm->AskScale()) return;
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
+    RequireDemCommandMemory("Dilation",
+                            DilationMemoryBytes(Session.WorkLines, Session.WorkColumns));
     ProgressShown progress(*this);
     SeedDemGrid(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor());
     DilationInterpolation(Session, progress.Tracker());
@@ -62,6 +68,14 @@ void TMainForm::RunDilation() {
     ApplyEnabling(EnablingEvent::DilationFinished);
     unsaved_.DemMade();
   }
+}
+
+void TMainForm::RequireDemCommandMemory(const std::string& command, std::uint64_t bytes) const {
+  const std::int64_t lines = Session.WorkLines;
+  const std::int64_t columns = Session.WorkColumns;
+  RequireMemoryFor(command, lines, columns,
+                   AddBytes(bytes, AddBytes(ShadeMemoryBytes(lines, columns),
+                                            PictureMemoryBytes(lines, columns))));
 }
 
 void TMainForm::ShowDem() {

@@ -3,11 +3,13 @@
 #include <algorithm>
 
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "ui/dialogs/Sumdxf.h"
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/mainform/ProgressShown.h"
 #include "vector/DxfFusion.h"
+#include "vector/VectorMemory.h"
 
 namespace zelmaro {
 namespace {
@@ -22,6 +24,12 @@ std::string DxfNameEntered(const std::string& entered) {
 }
 
 }  // namespace
+
+void TMainForm::CheckFusion(const std::string& command, const std::string& result,
+                            const std::vector<std::string>& inputs) const {
+  RefuseOverwritingInputs({{result, "the fused file"}}, NamedFiles(inputs, "a file to fuse"));
+  RequireMemory(FusionMemoryNeed(command, inputs));
+}
 
 void TMainForm::VariousdxfFilesTreatmentClick() {
   FusionSpeedButtonClick();
@@ -43,6 +51,7 @@ void TMainForm::FusionSpeedButtonClick() {
   if (!result) return;
   Session.FusionOutputName = *result + ".dxf";
   RunCommandStep(SessionGrids::None, [&] {
+    CheckFusion("Fusion Various Vect. Files", Session.FusionOutputName, Session.DxfFileList);
     ProgressShown progress(*this);
     // Each input is read twice, for the extent and for the copy: 2 x count steps.
     const double steps = 2.0 * std::max(count, 1);
@@ -82,6 +91,8 @@ void TMainForm::CNHASpeedButtonClick() {
     Session.CoastlineDxfName = DxfNameEntered(*coastline);
     Session.FusionOutputName = *result + "_cnha.dxf";
     RunCommandStep(SessionGrids::None, [&] {
+      CheckFusion("Fusion Cont. Lines and Coast Line", Session.FusionOutputName,
+                  {Session.ContourDxfName, Session.CoastlineDxfName});
       FuseCoastline(Session.ContourDxfName, Session.CoastlineDxfName, *result);
     });
   }

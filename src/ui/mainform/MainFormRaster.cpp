@@ -7,12 +7,14 @@
 #include "core/DisplayBitmap.h"
 #include "core/Error.h"
 #include "core/FileIO.h"
+#include "core/MemoryBudget.h"
 #include "core/NumberText.h"
 #include "core/Progress.h"
 #include "gis/Crs.h"
 #include "gis/GeoTiff.h"
 #include "gis/GridGeoreference.h"
 #include "raster/RasterFiles.h"
+#include "raster/RasterMemory.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Dynraster.h"
@@ -21,6 +23,7 @@
 #include "ui/interaction/UserInteraction.h"
 #include "ui/mainform/Mainwindow.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
 
 namespace zelmaro {
 namespace {
@@ -77,7 +80,8 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
     if (!chosen) return;
     path = *chosen;
   }
-  const std::optional<GridGeoreference> frame = ReadMapAndFrame(path);
+  std::string lengthNote;
+  const std::optional<GridGeoreference> frame = ReadMapAndFrame(path, lengthNote);
   const ImageSize size{Session.ImageLines, Session.ImageColumns};
   std::optional<ZoneParameters> mapZone;
   if (frame) {
@@ -99,6 +103,7 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});
   if (!tablePath) throw CommandCancelled();
   CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
+  Session.AltitudeTableName = *tablePath;
 
   DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
   if (mapZone) {
@@ -128,14 +133,29 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   ProposeAsciiFrame();
   NewContourImage();
   ApplyEnabling(EnablingEvent::RasterLoaded);
-  ShowStatusNote(frame ? "Map frame from " + FrameSourceName(path) + ": cells of " +
-                             FormatGeneral15(frame->CellSize) + " map units; CRS " +
-                             CrsLabel(Session.CrsWkt) + "."
-                       : std::string());
+  const std::string frameNote = frame ? "Map frame from " + FrameSourceName(path) + ": cells of " +
+                                            FormatGeneral15(frame->CellSize) + " map units; CRS " +
+                                            CrsLabel(Session.CrsWkt) + "."
+                                      : std::string();
+  ShowStatusNote(frameNote.empty() || lengthNote.empty() ? frameNote + lengthNote
+                                                         : lengthNote + " " + frameNote);
 }
 
-std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& path) {
+void TMainForm::RequireMapMemory(const ImageSize& size, const std::string& lengthNote) const {
+  try {
+    RequireMemoryFor("Raster", size.lines, size.columns,
+                     AddBytes(RasterLoadMemoryBytes(size.lines, size.columns),
+                              PictureMemoryBytes(size.lines, size.columns)));
+  } catch (const Error& refusal) {
+    // An absurd size often comes from a size file that belongs to another image.
+    throw Error(std::string(refusal.what()) + (lengthNote.empty() ? "" : "\n" + lengthNote));
+  }
+}
+
+std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& path,
+                                                           std::string& lengthNote) {
   if (IsGeoTiffPath(path)) {
+    RequireMapMemory(ContourGeoTiffSize(path), {});
     ContourGeoTiff map = ReadContourGeoTiff(path);
     std::optional<GridGeoreference> frame = map.Georeference;
     CommitContourGeoTiff(Session, std::move(map));
@@ -145,12 +165,16 @@ std::optional<GridGeoreference> TMainForm::ReadMapAndFrame(const std::string& pa
   answers.rawPath = path;
   if (!FileExists(path)) throw Error("The raw image " + path + " does not exist.");
   const std::string sizePath = SizeFileNameFor(path);
-  if (!ReadSizeFile(sizePath)) {
+  std::optional<ImageSize> size = ReadSizeFile(sizePath);
+  if (!size) {
     // Without a size the image cannot be read: closing the dialog abandons the load.
     if (!ui_.RunModal(*ImageSizeForm)) throw CommandCancelled();
     answers.typedSize =
         ImageSize{ImageSizeForm->Model.ImageLines, ImageSizeForm->Model.ImageColumns};
+    size = answers.typedSize;
   }
+  lengthNote = RawImageLengthNote(path, *size);
+  RequireMapMemory(*size, lengthNote);
   RasterImageData image = ReadRasterImage(answers);
   std::optional<GridGeoreference> frame = ReadRawMapGeoreference(path, sizePath);
   // A map without a frame may still say its CRS.

@@ -8,8 +8,10 @@
 #include "core/Error.h"
 #include "gis/Crs.h"
 #include "gis/GeoTiff.h"
+#include "gis/GeoTiffMemory.h"
 #include "interp/Dilation.h"
 #include "raster/OutputFiles.h"
+#include "raster/RasterMemory.h"
 #include "ui/dialogs/Coordutm.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/interaction/UserInteraction.h"
@@ -89,12 +91,21 @@ void TMainForm::SaveShadedImageCommand() {
         {"Save Shadowed DEM", "Name [*.raw]|*.raw|GeoTIFF [*.tif]|*.tif|PNG [*.png]|*.png",
          Session.InputDirectory});
     if (!choice) return;
+    const int lines = Session.ShadedImage.Lines();
+    const int columns = Session.ShadedImage.Columns();
     if (choice->filterIndex == 2) {
-      SaveShadedGeoTiff(Session, WithoutEnding(choice->path, ".tif"),
-                        RequireFrame(WorkingFrame, "shaded image"));
+      const std::string stem = WithoutEnding(choice->path, ".tif");
+      RequireSave("Save Image", StemFiles(stem, {".tif"}, "the shaded image"),
+                  PictureFileMemoryBytes(lines, columns));
+      SaveShadedGeoTiff(Session, stem, RequireFrame(WorkingFrame, "shaded image"));
     } else if (choice->filterIndex == 3) {
-      SaveShadedPng(Session, WithoutEnding(choice->path, ".png"));
+      const std::string stem = WithoutEnding(choice->path, ".png");
+      RequireSave("Save Image", StemFiles(stem, {".png"}, "the shaded image"),
+                  PictureFileMemoryBytes(lines, columns));
+      SaveShadedPng(Session, stem);
     } else {
+      RequireSave("Save Image", StemFiles(choice->path, {".txt", ".raw"}, "the shaded image"),
+                  RawImageSaveMemoryBytes(lines, columns));
       SaveShadedImage(Session, choice->path, Zone);
     }
   });
@@ -109,7 +120,12 @@ void TMainForm::SaveDemCommand() {
                                             Session.InputDirectory});
     if (!choice) return;
     const std::optional<GridGeoreference>& georeference = WorkingFrame;
+    const int lines = Session.DemGrid.Lines();
+    const int columns = Session.DemGrid.Columns();
     if (choice->filterIndex == 1) {
+      RequireSave("Save DEM",
+                  StemFiles(choice->path, {"_m4.txt", "_m4.raw", "_m4.prj", "_m4.hdr"}, "the DEM"),
+                  RawDemSaveMemoryBytes(lines, columns));
       // With a frame and a CRS, a GIS opens the raw DEM through its .hdr and .prj.
       const SideFiles sideFiles = georeference
                                       ? RawGridSideFiles(*georeference, Session.DemGrid.Lines(),
@@ -118,11 +134,16 @@ void TMainForm::SaveDemCommand() {
       ProgressShown progress(*this);
       SaveDemRaw(Session, choice->path, Zone, sideFiles, progress.Tracker());
     } else if (choice->filterIndex == 3) {
+      RequireSave("Save DEM",
+                  StemFiles(WithoutEnding(choice->path, ".tif"), {".tif"}, "the DEM GeoTIFF"),
+                  GeoTiffSaveMemoryBytes(lines, columns));
       ProgressShown progress(*this);
       SaveDemGeoTiff(Session, WithoutEnding(choice->path, ".tif"),
                      RequireFrame(georeference, "DEM"), DynamicForm->ScaleOutFactor(),
                      progress.Tracker());
     } else {
+      RequireSave("Save DEM", StemFiles(choice->path, {".asc", ".prj"}, "the ASCII grid"),
+                  AsciiGridSaveMemoryBytes(lines, columns));
       // Cancel in the coordinates dialog abandons the grid: nothing is written.
       CoordUTMForm->ShowKnownCrs(WorkingCrs());
       if (!CoordUTMForm->AskCoordinates()) return;
@@ -144,6 +165,10 @@ void TMainForm::SaveContourImageCommand() {
     const auto stem = ui_.SaveFileName(
         {"SAVE CONTOUR LINES IMAGE", "Raw File [*.raw]|*.raw", Session.InputDirectory});
     if (!stem) return;
+    const ByteGrid& image = Session.ContourImage;
+    RequireSave("Save Contour Line Image",
+                StemFiles(*stem, {".txt", "_tab.txt", ".raw", ".prj"}, "the contour-line image"),
+                RawImageSaveMemoryBytes(image.Lines(), image.Columns()));
     SaveContourImage(Session, *stem, Zone, ProjectionSideFiles(WorkingCrs()));
     unsaved_.ContourSaved();
   });

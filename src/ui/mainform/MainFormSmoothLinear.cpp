@@ -1,5 +1,6 @@
 // The Smoothing and Lineal Interpolation commands of the main window.
 #include "core/ContourContent.h"
+#include "interp/InterpolationMemory.h"
 #include "interp/LinearInterpolation.h"
 #include "interp/Smoothing.h"
 #include "ui/dialogs/Dynamic.h"
@@ -24,6 +25,8 @@ void TMainForm::RunSmoothing() {
   ui_.RunModal(*SmoothingForm);
   // A Range the grid cannot hold is refused before the DEM changes.
   const bool done = RunCommandStep(SessionGrids::Dem, [this] {
+    RequireDemCommandMemory("Smoothing",
+                            SmoothingMemoryBytes(Session.WorkLines, Session.WorkColumns));
     {
       ProgressShown progress(*this);
       SmoothDem(Session, SmoothingForm->Model.Range, progress.Tracker());
@@ -55,6 +58,8 @@ void TMainForm::RunLinear(EnablingEvent finished) {
                                     DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor()};
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [&] {
+    RequireDemCommandMemory("Lineal Interpolation",
+                            LinearMemoryBytes(Session.WorkLines, Session.WorkColumns));
     {
       ProgressShown progress(*this);
       RunLinearInterpolation(Session, parameters, progress.Tracker());

@@ -1,5 +1,6 @@
 // The Surface Interpolation command of the main window.
 #include "core/ContourContent.h"
+#include "interp/InterpolationMemory.h"
 #include "interp/SurfaceInterpolation.h"
 #include "ui/dialogs/Dynamic.h"
 #include "ui/dialogs/Surface.h"
@@ -29,6 +30,8 @@ void TMainForm::RunSurface() {
                                      SurfaceForm->Model.SubPixelCorrection};
   busy.Show();
   const bool done = RunCommandStep(SessionGrids::Dem, [&] {
+    RequireDemCommandMemory("Surface Interpolation",
+                            SurfaceMemoryBytes(Session.WorkLines, Session.WorkColumns));
     {
       ProgressShown shown(*this);
       SurfaceInterpolation(Session, DynamicForm->ScaleInFactor(), DynamicForm->ScaleOutFactor(),

@@ -5,6 +5,9 @@
 
 #include "core/ContourContent.h"
 #include "core/DisplayBitmap.h"
+#include "core/FileIO.h"
+#include "core/MemoryBudget.h"
+#include "core/NumberText.h"
 #include "core/Progress.h"
 #include "forms/LayerFieldModel.h"
 #include "gis/Crs.h"
@@ -20,6 +23,8 @@
 #include "ui/mainform/Mainwindow.h"
 #include "ui/mainform/ProgressShown.h"
 #include "ui/windows/Resultwindow.h"
+#include "ui/windows/ScreenBitmap.h"
+#include "vector/VectorMemory.h"
 #include "vector/VectorScene.h"
 #include "vector/ZoneSelection.h"
 
@@ -82,6 +87,11 @@ void TMainForm::LoadVectorFile(const std::string& path) {
     if (!chosen) throw CommandCancelled();
     choice = *chosen;
   }
+  // The preview's size is known only once the file is read: its largest is counted.
+  const std::uint64_t fileBytes = FileByteCount(path);
+  RequireMemory({"Vectorial", path + " (" + FormatThousands(fileBytes) + " bytes)",
+                 AddBytes(VectorSceneMemoryBytes(fileBytes),
+                          PictureMemoryBytes(static_cast<std::int64_t>(kMostPreviewCells), 1))});
   VectorSourceLoad load;
   {
     ProgressShown progress(*this);
@@ -115,6 +125,11 @@ void TMainForm::SelectionSpeedButtonClick() {
   if (!SelectionForm->AskZone()) return;
   const BusyCursor busy(ui_);
   RunCommandStep(SessionGrids::Contour, [&] {
+    const ZoneGridSize size = ZoneGridSizeOf(SelectionForm->Model.Zone);
+    RequireMemoryFor(
+        "Extract Vector Zone", size.Lines, size.Columns,
+        AddBytes(ZoneMemoryBytes(FileByteCount(Session.InputPath), size.Lines, size.Columns),
+                 PictureMemoryBytes(size.Lines, size.Columns)));
     ZoneSelection selection;
     {
       ProgressShown progress(*this);

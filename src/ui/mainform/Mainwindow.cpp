@@ -16,6 +16,7 @@
 #include <new>
 
 #include "core/Error.h"
+#include "core/MemoryBudget.h"
 #include "core/Progress.h"
 #include "ui/art/Glyphs.h"
 #include "ui/dialogs/Break.h"
@@ -322,7 +323,7 @@ void TMainForm::CreateForms() {
       {"TBreakForm", [this] { return BreakForm = new TBreakForm(this); }},
       {"TEbarbForm", [this] { return EbarbForm = new TEbarbForm(this); }},
       {"TSmoothingForm", [this] { return SmoothingForm = new TSmoothingForm(this); }},
-      {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(this); }},
+      {"TDynRasterForm", [this] { return DynRasterForm = new TDynRasterForm(ui_, this); }},
       {"TDEMInfoForm", [this] { return DEMInfoForm = new TDEMInfoForm(this); }},
       {"TRuzeInfoForm", [this] { return new TRuzeInfoForm(this); }},
       {"TMorphoMathForm", [this] { return new TMorphoMathForm(this); }},
@@ -418,7 +419,8 @@ bool TMainForm::RunCommandStep(SessionGrids kept, const std::function<void()>& s
     ui_.ShowMessage("ERROR", error.what(), MessageIcon::Error, this);
   } catch (const std::bad_alloc&) {
     snapshot.Restore();
-    ui_.ShowMessage("ERROR", "Not enough memory for this command; nothing was changed.",
+    ui_.ShowMessage("ERROR",
+                    OutOfMemoryMessage() + ": the command was abandoned and nothing was changed.",
                     MessageIcon::Error, this);
   }
   return false;

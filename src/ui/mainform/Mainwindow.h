@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/ContourHistory.h"
+#include "core/OutputNames.h"
 #include "core/SessionState.h"
 #include "core/ZoneParameters.h"
 #include "forms/CommandEnabling.h"
@@ -230,7 +231,10 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void LoadRaster(const std::optional<std::string>& givenPath);
   // Reads the map (raw or GeoTIFF) into the session with its CRS; its frame when it has
   // one.
-  std::optional<GridGeoreference> ReadMapAndFrame(const std::string& path);
+  // A raw image of another length than its size leaves its note in lengthNote.
+  std::optional<GridGeoreference> ReadMapAndFrame(const std::string& path, std::string& lengthNote);
+  // Refuses a map of this size, naming the bytes it lacks when that may be why.
+  void RequireMapMemory(const ImageSize& size, const std::string& lengthNote) const;
   void LoadVectorFile(const std::string& path);
   // The UTM Coordinates dialog proposes the working image's pixel size and the lower
   // left corner of its frame.
@@ -247,10 +251,17 @@ class TMainForm : public QMainWindow, public StatusPanels {
   // it, keeping the zoom the tools asked for.
   void ShowEditedImage(DisplayBitmap& picture);
   void RunDilation();
+  // Refuses a command making a DEM of the working size whose own grids take `bytes`,
+  // with the shaded picture shown afterwards.
+  void RequireDemCommandMemory(const std::string& command, std::uint64_t bytes) const;
   void ConnectDemCommands();
   void SaveShadedImageCommand();
   void SaveDemCommand();
   void SaveContourImageCommand();
+  // Refuses a fusion whose result would replace one of its inputs or a file of the
+  // session, or whose inputs would not fit in memory.
+  void CheckFusion(const std::string& command, const std::string& result,
+                   const std::vector<std::string>& inputs) const;
   void RunSmoothing();
   void RunLinear(EnablingEvent finished);
   void RunSurface();
@@ -275,6 +286,21 @@ class TMainForm : public QMainWindow, public StatusPanels {
   void NewContourImage();
   // Redraws ContourImage after an undo or a redo, at the zoom the user works at.
   void ShowHistoryStep();
+
+  // Refuses (Error) a command whose grids of lines x columns would take more memory than
+  // the process may use.
+  void RequireMemoryFor(const std::string& command, std::int64_t lines, std::int64_t columns,
+                        std::uint64_t bytes) const;
+  // The files the data in use were loaded from, which no save or fusion may replace.
+  std::vector<NamedFile> SessionInputFiles() const;
+  // Refuses outputs that would replace one of the session's files or of `inputs`, or
+  // one another.
+  void RefuseOverwritingInputs(const std::vector<NamedFile>& outputs,
+                               std::vector<NamedFile> inputs = {}) const;
+  // A save of the working grid: its outputs refused over the session's files, and the
+  // memory of the file it prepares weighed.
+  void RequireSave(const std::string& command, const std::vector<NamedFile>& outputs,
+                   std::uint64_t bytes) const;
 
   UserInteraction& ui_;
   std::string defaultFolder_;

@@ -125,7 +125,10 @@ class LevelDistances {
   // The cells whose distance to line t is still unknown (the upper side of level t,
   // the lower side of level t + 1), each measured alone against the line's pixels.
   void MeasureRemaining(int t) {
-    const auto [pixels, pixelCount] = LinePixels(t);
+    // Plain variables, not a structured binding: clang 14 cannot capture a binding.
+    const std::pair<const std::uint32_t*, std::size_t> line = LinePixels(t);
+    const std::uint32_t* pixels = line.first;
+    const std::size_t pixelCount = line.second;
     bool treeBuilt = false;
     const auto measure = [&](int k, std::vector<std::int64_t>& squared) {
       if (k < 1 || k > levels_.LevelCount) return;

@@ -292,5 +292,29 @@ TEST_F(RasterCommandTest, ASecondLoadStartsInTheFolderOfTheFirst) {
   EXPECT_EQ(Ui.FileRequests.back().initialFolder, folder.Path());
 }
 
+// A table whose gray tones are not its positions loads by position, as always, but the
+// user is told before the parameters are asked, while the load can still be abandoned.
+TEST_F(RasterCommandTest, ATableOutOfOrderIsLoadedWithAWarning) {
+  testing::TemporaryFolder folder;
+  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x01'));
+  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+  testing::WriteFileBytes(folder.File("a_tab.txt"), "2 1000\n1 1100\n");
+  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
+  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  Ui.QueueModal("TDynRasterForm", [this](QDialog& form) {
+    EXPECT_EQ(Ui.Messages.size(), 1u);
+    testing::Press(form, "BitBtn1");
+  });
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "WARNING");
+  EXPECT_NE(Ui.Messages[0].text.find("a_tab.txt, line 1: the pair (2, 1000)"), std::string::npos)
+      << Ui.Messages[0].text;
+  EXPECT_EQ(Main().Session.AltitudeCount, 2);
+  EXPECT_EQ(Main().Session.AltitudeTable[1], 1000);
+  EXPECT_EQ(Main().Session.RasterSession, 1);
+}
+
 }  // namespace
 }  // namespace zelmaro

@@ -78,12 +78,13 @@ class RecordReader {
 
 // A lightweight polyline written as the POLYLINE, VERTEX and SEQEND records of the
 // agency layout, so that the fused file reads like any other. Blanks of its layer name
-// become underscores: every reader splits words at blanks.
+// (any that splits words: a vertical tab as well as a space) become underscores: every
+// reader splits words at blanks, and a layer of two words would shift the record.
 void AppendAsPolylineRecords(const DxfReader& reader, const DxfLwPolyline& polyline, double z,
                              std::string& output) {
   std::string layer = polyline.layer.empty() ? "0" : polyline.layer;
   for (char& c : layer) {
-    if (c == ' ' || c == '\t') c = '_';
+    if (IsDxfBlank(c)) c = '_';
   }
   auto rounded = [&](double value) {
     if (!FitsInteger(value + 0.5)) {

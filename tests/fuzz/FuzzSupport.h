@@ -23,6 +23,16 @@ std::string FilesInFolder();
 // Removes every file of the folder: each input starts from an empty folder.
 void ClearFolder();
 
+// Two files and a zone pixel size (1 to 300) from one input, written as `firstName` and
+// `secondName` in the emptied folder.
+struct TwoFiles {
+  std::string first;
+  std::string second;
+  std::int32_t zonePixelSize = 1;
+};
+TwoFiles WriteTwoFiles(const std::uint8_t* data, std::size_t size, const std::string& firstName,
+                       const std::string& secondName);
+
 [[noreturn]] void Broken(const std::string& promise);
 void Require(bool holds, const char* promise);
 // A refused input gives an Error that names one of the files it was about.

@@ -1,18 +1,10 @@
 // The coastline fusion of a fuzzed contour file and a fuzzed coastline file.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include "FuzzSupport.h"
 #include "vector/DxfFusion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmaro::fuzz;
-  FuzzedDataProvider input(data, size);
-  const auto zonePixelSize = input.ConsumeIntegralInRange<std::int32_t>(1, 300);
-  ClearFolder();
-  const std::string contours = FileIn("cn.dxf");
-  const std::string coastline = FileIn("ha.dxf");
-  WriteFile(contours, input.ConsumeRandomLengthString(size));
-  WriteFile(coastline, input.ConsumeRemainingBytesAsString());
+  const auto [contours, coastline, zonePixelSize] = WriteTwoFiles(data, size, "cn.dxf", "ha.dxf");
   std::string fused;
   try {
     fused = zelmaro::FuseCoastline(contours, coastline, FileIn("bay"));

@@ -1,19 +1,11 @@
 // The fusion of two fuzzed DXF sheets: refused naming a sheet with nothing written, or
 // one file that fuses again unchanged and goes through the DXF road.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include "FuzzSupport.h"
 #include "vector/DxfFusion.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmaro::fuzz;
-  FuzzedDataProvider input(data, size);
-  const auto zonePixelSize = input.ConsumeIntegralInRange<std::int32_t>(1, 300);
-  ClearFolder();
-  const std::string first = FileIn("a.dxf");
-  const std::string second = FileIn("b.dxf");
-  WriteFile(first, input.ConsumeRandomLengthString(size));
-  WriteFile(second, input.ConsumeRemainingBytesAsString());
+  const auto [first, second, zonePixelSize] = WriteTwoFiles(data, size, "a.dxf", "b.dxf");
   std::string fused;
   try {
     fused = zelmaro::FuseDxfFiles({first, second}, FileIn("fused"));

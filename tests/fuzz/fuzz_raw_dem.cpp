@@ -1,17 +1,12 @@
 // The raw DEM reader at a fuzzed size: refused naming the file, or a DEM of that size
 // whose cells are the file's 4-byte little-endian integers.
 #include "FuzzSupport.h"
-#include "RawSizes.h"
+#include "RawInput.h"
 #include "raster/RasterFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmaro::fuzz;
-  FuzzedDataProvider input(data, size);
-  const zelmaro::ImageSize demSize = FuzzedRawSize(input);
-  const std::string bytes = input.ConsumeRemainingBytesAsString();
-  ClearFolder();
-  const std::string path = FileIn("dem_m4.raw");
-  WriteFile(path, bytes);
+  const auto [demSize, bytes, path] = WriteRawInput(data, size, "dem_m4.raw");
   zelmaro::IntGrid dem;
   try {
     dem = zelmaro::ReadRawDem(path, demSize);

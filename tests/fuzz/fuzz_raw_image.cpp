@@ -2,17 +2,12 @@
 // file; otherwise the image has that size and holds the file's bytes line after line,
 // 0 where a short file ends.
 #include "FuzzSupport.h"
-#include "RawSizes.h"
+#include "RawInput.h"
 #include "raster/RasterFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace zelmaro::fuzz;
-  FuzzedDataProvider input(data, size);
-  const zelmaro::ImageSize imageSize = FuzzedRawSize(input);
-  const std::string bytes = input.ConsumeRemainingBytesAsString();
-  ClearFolder();
-  const std::string path = FileIn("map.raw");
-  WriteFile(path, bytes);
+  const auto [imageSize, bytes, path] = WriteRawInput(data, size, "map.raw");
   zelmaro::ByteGrid image;
   try {
     image = zelmaro::ReadRawImage(path, imageSize);

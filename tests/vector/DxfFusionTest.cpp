@@ -206,6 +206,18 @@ TEST_F(DxfFusionTest, CarriesLightweightPolylinesOverAsPolylines) {
   EXPECT_EQ(fromLightweight.AltitudeTable, fromPolylines.AltitudeTable);
 }
 
+// A layer name with any blank inside (a vertical tab, a form feed) would be two words
+// in the fused file, whose records the fusion itself could then not read again.
+TEST_F(DxfFusionTest, ALightweightLayerWithBlanksBecomesOneWord) {
+  SampleDxf sample = Sheet(500000, 2100000, 200);
+  std::string text = testing::LwPolylineDxf(sample);
+  text.replace(text.find("Contour lines"), 13, "Contour\vlines\f2");
+  const std::string fused = FuseDxfFiles({Write("v.dxf", text)}, folder_.File("v_fused"));
+  EXPECT_EQ(Occurrences(LinesOf(ReadFileBytes(fused)), "Contour_lines_2"), 1 + 2);  // the first line
+  const std::string again = FuseDxfFiles({fused}, folder_.File("again"));
+  EXPECT_EQ(LinesOf(ReadFileBytes(again)), LinesOf(ReadFileBytes(fused)));
+}
+
 TEST_F(DxfFusionTest, TakesAnyNumberOfInputsAndAnEmptyList) {
   std::vector<std::string> inputs;
   for (int i = 0; i < 120; ++i) {

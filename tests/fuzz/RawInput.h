@@ -3,6 +3,9 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <string>
+
+#include "FuzzSupport.h"
 
 #include "raster/RasterFiles.h"
 
@@ -22,6 +25,23 @@ inline ImageSize FuzzedRawSize(FuzzedDataProvider& input) {
   }
   return {input.ConsumeIntegralInRange<std::int32_t>(-2, 256),
           input.ConsumeIntegralInRange<std::int32_t>(-2, 256)};
+}
+
+// A raw file at a fuzzed size, written as `name` in the emptied folder.
+struct RawInput {
+  ImageSize size;
+  std::string bytes;
+  std::string path;
+};
+inline RawInput WriteRawInput(const std::uint8_t* data, std::size_t size, const std::string& name) {
+  FuzzedDataProvider input(data, size);
+  RawInput raw;
+  raw.size = FuzzedRawSize(input);
+  raw.bytes = input.ConsumeRemainingBytesAsString();
+  raw.path = FileIn(name);
+  ClearFolder();
+  WriteFile(raw.path, raw.bytes);
+  return raw;
 }
 
 }  // namespace zelmaro::fuzz

@@ -52,6 +52,15 @@ void CheckSize(const ImageSize& size, const std::string& where) {
   }
 }
 
+// The warning about the pairs whose gray tone is not their position, the first one
+// described in full.
+std::string OutOfOrderWarning(const std::string& first, int count) {
+  if (count == 1) return first + ".";
+  const std::string more =
+      count == 2 ? "1 more pair stands" : std::to_string(count - 1) + " more pairs stand";
+  return first + " (" + more + " out of order).";
+}
+
 }  // namespace
 
 std::string SizeFileNameFor(const std::string& rawPath) {
@@ -139,10 +148,7 @@ AltitudeTableContent ReadAltitudeTable(const std::string& path) {
                 " gray tones; at most " + std::to_string(kAltitudeTableSize - 1) + " fit.");
   }
   if (misplaced > 0) {
-    table.warnings.push_back(
-        firstMisplaced +
-        (misplaced > 1 ? " (" + std::to_string(misplaced - 1) + " more pairs stand out of order)."
-                       : "."));
+    table.warnings.push_back(OutOfOrderWarning(firstMisplaced, misplaced));
   }
   constexpr std::size_t kMostCodes = kBackgroundCode - 1;
   if (table.altitudes.size() > kMostCodes) {

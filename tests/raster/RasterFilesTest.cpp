@@ -81,7 +81,7 @@ TEST(AltitudeTable, WarnsAboutPairsOutOfPlaceAndBeyondCode254) {
        3,
        {"t.txt, line 3: the pair (9, 140) is pair number 2, so its "
         "altitude goes to gray tone 2, not 9"}},
-      {"5 120\n9 140\n", 2, {"line 1: the pair (5, 120)", "(1 more pairs stand out of order)."}},
+      {"5 120\n9 140\n", 2, {"line 1: the pair (5, 120)", "(1 more pair stands out of order)."}},
       {long259,
        254,
        {"holds 259 pairs", "only the first 254 are used, the pairs from line 255 on"}},

@@ -14,6 +14,16 @@
 #include "raster/RasterMemory.h"
 
 namespace zelmaro::cli {
+namespace {
+
+// Each on its own line of stderr; the command goes on.
+void PrintWarnings(const std::vector<std::string>& warnings) {
+  for (const std::string& warning : warnings) {
+    std::fprintf(stderr, "zelmaro-cli: WARNING: %s\n", warning.c_str());
+  }
+}
+
+}  // namespace
 
 CliArguments::CliArguments(const std::vector<std::string>& words) {
   for (std::size_t i = 0; i < words.size(); ++i) {
@@ -129,10 +139,11 @@ std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
     if (arguments.Has("size"))
       throw Error("A GeoTIFF map carries its size: --size does not apply.");
     ContourGeoTiff map = ReadContourGeoTiff(arguments.Text("raw"));
-    const std::vector<std::int32_t> altitudes = ReadAltitudeTable(arguments.Text("table"));
+    const AltitudeTableContent table = ReadAltitudeTable(arguments.Text("table"));
     const std::optional<GridGeoreference> georeference = map.Georeference;
     CommitContourGeoTiff(session, std::move(map));
-    CommitAltitudeTable(session, altitudes);
+    CommitAltitudeTable(session, table.altitudes);
+    PrintWarnings(table.warnings);
     FinishRasterLoad(session);
     return georeference;
   }
@@ -149,7 +160,9 @@ std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
   const std::optional<GridGeoreference> georeference =
       ReadRawMapGeoreference(answers.rawPath, sizePath);
   const std::string crs = ReadPrjFile(ReplaceExtension(answers.rawPath, ".prj"));
-  LoadRaster(session, answers);
+  std::vector<std::string> warnings;
+  LoadRaster(session, answers, &warnings);
+  PrintWarnings(warnings);
   session.CrsWkt = crs;
   return georeference;
 }

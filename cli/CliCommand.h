@@ -68,7 +68,8 @@ ImageSize SizeOfRawFile(const CliArguments& arguments, const std::string& rawPat
 // the Raster command loads them; MAP.tif is a GeoTIFF of codes, which needs no size
 // file. The session takes the map's CRS (a raw map's MAP.prj, a GeoTIFF's own); the
 // map's georeference (a world file or the size file's coordinates block for a raw map)
-// is returned, nothing when it has none.
+// is returned, nothing when it has none. What the table's reading warns about goes to
+// stderr.
 std::optional<GridGeoreference> LoadRasterArguments(SessionState& session,
                                                     const CliArguments& arguments);
 

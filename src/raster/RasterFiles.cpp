@@ -55,6 +55,15 @@ void CheckSize(const ImageSize& size, const std::string& where) {
   }
 }
 
+// The warning about the pairs whose gray tone is not their position, the first one
+// described in full.
+std::string OutOfOrderWarning(const std::string& first, int count) {
+  if (count == 1) return first + ".";
+  const std::string more =
+      count == 2 ? "1 more pair stands" : std::to_string(count - 1) + " more pairs stand";
+  return first + " (" + more + " out of order).";
+}
+
 }  // namespace
 
 std::string SizeFileNameFor(const std::string& rawPath) {
@@ -115,7 +124,7 @@ std::string RawImageLengthNote(const std::string& path, const ImageSize& size) {
   return held + FormatThousands(length - expected) + " bytes were left over, and not read.";
 }
 
-std::vector<std::int32_t> ReadAltitudeTable(const std::string& path) {
+AltitudeTableContent ReadAltitudeTable(const std::string& path) {
   const std::string text = ReadWholeFile(path);
   const std::vector<Word> words = SplitWords(text);
   if (words.empty()) {
@@ -123,7 +132,10 @@ std::vector<std::int32_t> ReadAltitudeTable(const std::string& path) {
                 " is empty: it needs one line per gray tone, holding the gray tone and its "
                 "altitude.");
   }
-  std::vector<std::int32_t> altitudes;
+  AltitudeTableContent table;
+  std::vector<int> lines;  // the line of each pair
+  int misplaced = 0;
+  std::string firstMisplaced;
   std::size_t i = 0;
   while (i < words.size()) {
     const int line = words[i].line;
@@ -136,14 +148,36 @@ std::vector<std::int32_t> ReadAltitudeTable(const std::string& path) {
       throw Error("The altitude table " + path + ", line " + std::to_string(line) +
                   ": expected two integers, a gray tone and its altitude.");
     }
-    altitudes.push_back(altitude);
+    table.altitudes.push_back(altitude);
+    lines.push_back(line);
+    const auto position = static_cast<std::int32_t>(table.altitudes.size());
+    if (code != position && position < kBackgroundCode && misplaced++ == 0) {
+      firstMisplaced = "The altitude table " + path + ", line " + std::to_string(line) +
+                       ": the pair (" + std::to_string(code) + ", " + std::to_string(altitude) +
+                       ") is pair number " + std::to_string(position) +
+                       ", so its altitude goes to gray tone " + std::to_string(position) +
+                       ", not " + std::to_string(code) +
+                       ": the pairs give the altitudes of gray tones 1, 2, 3, ... in their order";
+    }
     i = end;
   }
-  if (altitudes.size() > static_cast<std::size_t>(kAltitudeTableSize - 1)) {
-    throw Error("The altitude table " + path + " holds " + std::to_string(altitudes.size()) +
+  if (table.altitudes.size() > static_cast<std::size_t>(kAltitudeTableSize - 1)) {
+    throw Error("The altitude table " + path + " holds " + std::to_string(table.altitudes.size()) +
                 " gray tones; at most " + std::to_string(kAltitudeTableSize - 1) + " fit.");
   }
-  return altitudes;
+  if (misplaced > 0) {
+    table.warnings.push_back(OutOfOrderWarning(firstMisplaced, misplaced));
+  }
+  constexpr std::size_t kMostCodes = kBackgroundCode - 1;
+  if (table.altitudes.size() > kMostCodes) {
+    table.warnings.push_back(
+        "The altitude table " + path + " holds " + std::to_string(table.altitudes.size()) +
+        " pairs, but gray tone 255 is the background of the image: only the first " +
+        std::to_string(kMostCodes) + " are used, the pairs from line " +
+        std::to_string(lines[kMostCodes]) + " on are ignored.");
+    table.altitudes.resize(kMostCodes);
+  }
+  return table;
 }
 
 RasterImageData ReadRasterImage(const RasterLoadAnswers& answers) {
@@ -198,13 +232,17 @@ void FinishRasterLoad(SessionState& session) {
   session.EditableImage = 1;
 }
 
-bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers) {
+bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers,
+                std::vector<std::string>* warnings) {
   RasterImageData image = ReadRasterImage(answers);
-  std::vector<std::int32_t> altitudes;
-  if (answers.tablePath) altitudes = ReadAltitudeTable(*answers.tablePath);
+  AltitudeTableContent table;
+  if (answers.tablePath) table = ReadAltitudeTable(*answers.tablePath);
   CommitRasterImage(session, std::move(image));
   if (!answers.tablePath) return false;
-  CommitAltitudeTable(session, altitudes);
+  if (warnings != nullptr) {
+    warnings->insert(warnings->end(), table.warnings.begin(), table.warnings.end());
+  }
+  CommitAltitudeTable(session, table.altitudes);
   session.AltitudeTableName = *answers.tablePath;
   FinishRasterLoad(session);
   return true;

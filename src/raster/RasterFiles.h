@@ -36,8 +36,15 @@ std::string RawImageLengthNote(const std::string& path, const ImageSize& size);
 
 // The altitudes of a gray-tone table: the k-th pair of integers gives the altitude of
 // code k (its first number is not interpreted). A final line break, or blank lines at
-// the end, make no difference.
-std::vector<std::int32_t> ReadAltitudeTable(const std::string& path);
+// the end, make no difference. Code 255 is the background of every image, so pairs
+// beyond the 254th are not used. Warnings tell the user about those, and about the
+// first pair whose gray tone is not its position (the table is read by position: a
+// table in another order gives the altitudes to other codes).
+struct AltitudeTableContent {
+  std::vector<std::int32_t> altitudes;  // of codes 1, 2, ...; at most 254
+  std::vector<std::string> warnings;
+};
+AltitudeTableContent ReadAltitudeTable(const std::string& path);
 
 // What the user answered during a Raster command.
 struct RasterLoadAnswers {
@@ -62,8 +69,10 @@ void CommitAltitudeTable(SessionState& session, const std::vector<std::int32_t>&
 void FinishRasterLoad(SessionState& session);
 
 // The whole load at once, as the batch tool runs it. Returns true when a table was
-// loaded. Nothing in the session changes when any file fails.
-bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers);
+// loaded; the table's warnings go to `warnings` when given. Nothing in the session
+// changes when any file fails.
+bool LoadRaster(SessionState& session, const RasterLoadAnswers& answers,
+                std::vector<std::string>* warnings = nullptr);
 
 // A raw DEM of 4-byte little-endian integers; the file must hold exactly every cell:
 // a DEM of another length was written for another size.

@@ -78,12 +78,13 @@ class RecordReader {
 
 // A lightweight polyline written as the POLYLINE, VERTEX and SEQEND records of the
 // agency layout, so that the fused file reads like any other. Blanks of its layer name
-// become underscores: every reader splits words at blanks.
+// (any that splits words: a vertical tab as well as a space) become underscores: every
+// reader splits words at blanks, and a layer of two words would shift the record.
 void AppendAsPolylineRecords(const DxfReader& reader, const DxfLwPolyline& polyline, double z,
                              std::string& output) {
   std::string layer = polyline.layer.empty() ? "0" : polyline.layer;
   for (char& c : layer) {
-    if (c == ' ' || c == '\t') c = '_';
+    if (IsDxfBlank(c)) c = '_';
   }
   auto rounded = [&](double value) {
     if (!FitsInteger(value + 0.5)) {
@@ -139,9 +140,34 @@ void RequireExtent(const DxfReader& reader, const HeaderRecords& header) {
   }
 }
 
+// The extent of the sheets read so far. Each value starts from the first one read (the
+// first sheet's), never from a fixed guess: a start of 4000000 would keep every sheet
+// north of 4000 km, as most of the northern hemisphere lies in UTM, from lowering YMin.
+// A value no sheet gives keeps the start value of an empty fusion.
+struct ExtentAccumulator {
+  static void Lower(std::optional<double>& kept, double value) {
+    kept = kept ? std::min(*kept, value) : value;
+  }
+  static void Raise(std::optional<double>& kept, double value) {
+    kept = kept ? std::max(*kept, value) : value;
+  }
+  FusionExtent Result() const {
+    FusionExtent extent;
+    if (xMin) extent.XMin = *xMin;
+    if (yMin) extent.YMin = *yMin;
+    if (xMax) extent.XMax = *xMax;
+    if (yMax) extent.YMax = *yMax;
+    if (zMin) extent.ZMin = static_cast<std::int32_t>(*zMin);
+    if (zMax) extent.ZMax = static_cast<std::int32_t>(*zMax);
+    return extent;
+  }
+
+  std::optional<double> xMin, yMin, zMin, xMax, yMax, zMax;
+};
+
 // The first pass of the sheet fusion over one input: its extent widens the
 // accumulated one, value by value as it is read.
-void AccumulateExtent(DxfReader& reader, std::size_t input, FusionExtent& extent,
+void AccumulateExtent(DxfReader& reader, std::size_t input, ExtentAccumulator& extent,
                       const FusionProgress& progress) {
   HeaderRecords header;
   int polylines = 0;
@@ -153,14 +179,15 @@ void AccumulateExtent(DxfReader& reader, std::size_t input, FusionExtent& extent
       for (const std::optional<double>& value : {point.X, point.Y, point.Z}) {
         if (value) HeaderInteger(reader, *value, *token);
       }
+      // Altitudes are whole units, as the header writes them.
       if (isMin) {
-        if (point.X) extent.XMin = std::min(extent.XMin, *point.X);
-        if (point.Y) extent.YMin = std::min(extent.YMin, *point.Y);
-        if (point.Z) extent.ZMin = std::min(extent.ZMin, HeaderInteger(reader, *point.Z, *token));
+        if (point.X) extent.Lower(extent.xMin, *point.X);
+        if (point.Y) extent.Lower(extent.yMin, *point.Y);
+        if (point.Z) extent.Lower(extent.zMin, HeaderInteger(reader, *point.Z, *token));
       } else {
-        if (point.X) extent.XMax = std::max(extent.XMax, *point.X);
-        if (point.Y) extent.YMax = std::max(extent.YMax, *point.Y);
-        if (point.Z) extent.ZMax = std::max(extent.ZMax, HeaderInteger(reader, *point.Z, *token));
+        if (point.X) extent.Raise(extent.xMax, *point.X);
+        if (point.Y) extent.Raise(extent.yMax, *point.Y);
+        if (point.Z) extent.Raise(extent.zMax, HeaderInteger(reader, *point.Z, *token));
       }
     } else if (*token == kDxfPolyline) {
       if (progress) progress(1, input, ++polylines);
@@ -285,11 +312,11 @@ std::string FuseDxfFiles(const std::vector<std::string>& inputs, const std::stri
   std::vector<DxfReader> readers;
   readers.reserve(inputs.size());
   for (const std::string& path : inputs) readers.push_back(DxfReader::Open(path));
-  FusionExtent extent;
+  ExtentAccumulator extent;
   for (std::size_t i = 0; i < readers.size(); ++i) {
     AccumulateExtent(readers[i], i + 1, extent, progress);
   }
-  std::string output = FusionHeaderText(extent);
+  std::string output = FusionHeaderText(extent.Result());
   std::size_t inputBytes = 0;
   for (const DxfReader& reader : readers) inputBytes += reader.Size();
   output.reserve(inputBytes);

@@ -10,7 +10,8 @@
 
 namespace zelmaro {
 
-// The extent written in the header of a fused file, in whole map units.
+// The extent written in the header of a fused file, in whole map units; a fusion of no
+// sheet writes these start values.
 struct FusionExtent {
   double XMin = 4000000.0;
   double YMin = 4000000.0;

@@ -7,11 +7,6 @@
 namespace zelmaro {
 namespace {
 
-// The blanks of a formatted stream read: blank, tab, line feed, vertical tab, form
-// feed and carriage return.
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -19,8 +14,8 @@ bool IsDigit(char c) {
 constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";
 
 std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  while (!text.empty() && IsDxfBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsDxfBlank(text.back())) text.remove_suffix(1);
   return text;
 }
 
@@ -45,13 +40,13 @@ DxfReader::DxfReader(std::string path, std::string content)
     : path_(std::move(path)), content_(std::move(content)) {}
 
 void DxfReader::SkipBlanks() {
-  while (position_ < content_.size() && IsBlank(content_[position_])) ++position_;
+  while (position_ < content_.size() && IsDxfBlank(content_[position_])) ++position_;
 }
 
 std::optional<std::string_view> DxfReader::NextToken() {
   SkipBlanks();
   const std::size_t start = position_;
-  while (position_ < content_.size() && !IsBlank(content_[position_])) ++position_;
+  while (position_ < content_.size() && !IsDxfBlank(content_[position_])) ++position_;
   if (position_ == start) return std::nullopt;
   return std::string_view(content_).substr(start, position_ - start);
 }

@@ -23,6 +23,12 @@ inline constexpr std::string_view kDxfLwPolyline = "LWPOLYLINE";
 // The only layer the coastline fusion takes from a coastline file.
 inline constexpr std::string_view kCoastlineLayer = "HA_6292";
 
+// The characters that separate the words of a DXF file, as a formatted stream reads
+// them: blank, tab, line feed, vertical tab, form feed and carriage return.
+inline bool IsDxfBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
 // The values read after "$EXTMIN" or "$EXTMAX"; a code that is absent stays empty.
 // Z is always read as a real: writers put "250.0" there, which an integer read would
 // never get past.

@@ -49,15 +49,16 @@ std::string ExtentText(double xMin, double yMin, double xMax, double yMax) {
          FormatGeneral15(xMax) + ", " + FormatGeneral15(yMax) + ")";
 }
 
-// A frame less than half a preview cell wide or high rounds to a scene without a
-// single line or column, from which no zone could be cut: what to say about it.
-std::optional<std::string> EmptySceneProblem(const ScenePixelGrid& grid, double width,
-                                             double height) {
-  if (grid.lines >= 1 && grid.columns >= 1) return std::nullopt;
-  return "has a frame of " + FormatGeneral15(width) + " by " + FormatGeneral15(height) +
-         " map units, which makes a scene of " + std::to_string(grid.lines) + " lines x " +
-         std::to_string(grid.columns) + " columns at the preview pixel size " +
-         std::to_string(grid.pixelSize) + ": the frame must be at least half a pixel each way.";
+// A frame thinner than half a preview cell rounds to no line or no column: there would
+// be nowhere to draw its contour lines.
+void RequirePreviewCells(const ScenePixelGrid& grid, double width, double height,
+                         const std::string& subject) {
+  if (grid.lines >= 1 && grid.columns >= 1) return;
+  throw Error(subject + " has a frame of " + FormatGeneral15(width) + " by " +
+              FormatGeneral15(height) + " map units, too narrow for one preview cell of " +
+              std::to_string(grid.pixelSize) + ": its preview would have " +
+              std::to_string(grid.lines) + " lines x " + std::to_string(grid.columns) +
+              " columns.");
 }
 
 // The altitudes of the scene grid: every segment drawn as it comes, the last one
@@ -190,9 +191,7 @@ class SceneBuilder {
                           " map units, too large to draw as a preview.");
     }
     const ScenePixelGrid& grid = *chosen;
-    if (const auto problem = EmptySceneProblem(grid, xMax - xMin, yMax - yMin)) {
-      Refuse(reader_, *problem);
-    }
+    RequirePreviewCells(grid, xMax - xMin, yMax - yMin, "The DXF file " + reader_.Path());
     frame_.XMin = xMin;
     frame_.YMin = yMin;
     frame_.XMax = xMax;
@@ -239,12 +238,9 @@ void DrawSegment(DoubleGrid& altitudes, VectorCell from, VectorCell to, double z
                  int columns) {
   if (altitudes.Contains(from.line, from.column)) altitudes[from.line][from.column] = z;
   if (altitudes.Contains(to.line, to.column)) altitudes[to.line][to.column] = z;
-  WalkSegment(from, to, [&](int line, int column) {
-    if (line >= 0 && column >= 0 && line <= lines && column <= columns &&
-        altitudes.Contains(line, column)) {
-      altitudes[line][column] = z;
-    }
-  });
+  const CellWindow window{0, std::min(lines, altitudes.Lines() - 1), 0,
+                          std::min(columns, altitudes.Columns() - 1)};
+  WalkSegment(from, to, window, [&](int line, int column) { altitudes[line][column] = z; });
 }
 
 std::int32_t HypsometricInterval(const DoubleGrid& altitudes, int lines, int columns,
@@ -318,10 +314,7 @@ VectorScene BuildContourScene(std::shared_ptr<const ContourPolylines> contours,
                 " by " + FormatGeneral15(extent.YMax - extent.YMin) +
                 " map units, too large to draw as a preview.");
   }
-  if (const auto problem =
-          EmptySceneProblem(*chosen, extent.XMax - extent.XMin, extent.YMax - extent.YMin)) {
-    throw Error(sourceName + " " + *problem);
-  }
+  RequirePreviewCells(*chosen, extent.XMax - extent.XMin, extent.YMax - extent.YMin, sourceName);
   const AltitudeLevels found = RequireVertexLevels(contours->Polylines, sourceName);
   if (found.levels.empty()) throw Error(sourceName + " has no contour line with an altitude.");
   VectorSceneFrame frame;

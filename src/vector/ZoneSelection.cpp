@@ -118,18 +118,17 @@ ZoneSelection SelectZone(SessionState& session, const ZoneParameters& zone,
   bool crossed = false;
   const PolylineGrid grid{session.VectorXMin, session.VectorYMin, static_cast<double>(sceneLines),
                           static_cast<double>(pixelSize)};
+  // The zone's window in scene cells; the image may end a cell short of it.
+  const auto windowEnd = [](std::int32_t first, std::int32_t last, std::int32_t count) {
+    return static_cast<int>(std::min<std::int64_t>(last, std::int64_t{first} + count - 1));
+  };
+  const CellWindow window{firstLine, windowEnd(firstLine, lastLine, lines), firstColumn,
+                          windowEnd(firstColumn, lastColumn, columns)};
   const auto drawSegment = [&](VectorCell from, VectorCell to, double z) {
     const std::uint8_t code = CodeOfAltitude(session, z);
-    WalkSegment(from, to, [&](int line, int column) {
-      if (line < firstLine || line > lastLine || column < firstColumn || column > lastColumn) {
-        return;
-      }
-      const int zoneLine = line - firstLine;
-      const int zoneColumn = column - firstColumn;
-      if (zoneLine < lines && zoneColumn < columns) {
-        image[zoneLine][zoneColumn] = code;
-        crossed = true;
-      }
+    WalkSegment(from, to, window, [&](int line, int column) {
+      image[line - firstLine][column - firstColumn] = code;
+      crossed = true;
     });
   };
   PacedProgress paced(progress);

@@ -64,6 +64,49 @@ TEST(DilationCommand, PrintsTheRangeInTheScaleOutUnit) {
   EXPECT_EQ(ascii.compare(0, 14, "ncols 522\r\nnro"), 0) << ascii.substr(0, 40);
 }
 
+// Tables read otherwise than their author may have meant: the command runs, saying so.
+// Code 255 stays the background even when a table names it (the background would
+// otherwise become a contour at the 255th altitude, DemMax 2550 on lines that reach 195).
+TEST(DilationCommand, WarnsAboutTablesReadByPositionOrTooLong) {
+  TemporaryFolder folder;
+  std::string padded = testing::ReadFileBytes(ExamplePath("volcano_tab.txt"));
+  for (int code = 22; code <= 257; ++code)
+    padded += std::to_string(code) + " " + std::to_string(code * 10) + "\n";
+  std::string reordered = "0 95\n";  // a table counted from 0: every code one level off
+  for (int code = 1; code <= 20; ++code)
+    reordered += std::to_string(code) + " " + std::to_string(95 + 5 * code) + "\n";
+  const struct {
+    std::string table;
+    std::string warning;
+    std::string range;
+  } cases[] = {
+      {padded,
+       "holds 257 pairs, but gray tone 255 is the background of the image: only the first "
+       "254 are used, the pairs from line 255 on are ignored.",
+       "DemMin 95\nDemMax 195\n"},
+      {reordered,
+       "t.txt, line 1: the pair (0, 95) is pair number 1, so its altitude goes to gray "
+       "tone 1, not 0: the pairs give the altitudes of gray tones 1, 2, 3, ... in their "
+       "order (20 more pairs stand out of order).",
+       "DemMin 95\nDemMax 195\n"},
+  };
+  for (const auto& [table, warning, range] : cases) {
+    testing::WriteFileBytes(folder.File("t.txt"), table);
+    std::string output;
+    std::string errors;
+    ASSERT_EQ(
+        RunCli("dilation --raw " + ExamplePath("volcano.raw") + " --table " + folder.File("t.txt") +
+                   " --scale-in m --scale-out m --out " + folder.File("dem"),
+               &output, &errors),
+        0)
+        << errors;
+    EXPECT_NE(errors.find("WARNING: The altitude table " + folder.File("t.txt")),
+              std::string::npos);
+    EXPECT_NE(errors.find(warning), std::string::npos) << errors;
+    EXPECT_NE(output.find(range), std::string::npos) << output;
+  }
+}
+
 TEST(DilationCommand, RefusesBadInputWithAMessageAndWritesNothing) {
   TemporaryFolder folder;
   const std::string out = " --out " + folder.File("dem");

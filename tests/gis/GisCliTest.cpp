@@ -83,7 +83,7 @@ TEST_F(GisCli, ContoursOfEveryFormatComeBackAsTheSurfaceInAGeoTiff) {
     EXPECT_NEAR(tif.transform[3], extent.YMax + 2, 1e-6);
     EXPECT_EQ(tif.lines, std::lround((extent.YMax - extent.YMin) / 4));
     // Meters, from the lowest to the highest contour of the table.
-    const std::vector<std::int32_t> table = ReadAltitudeTable(stem + "_tab.txt");
+    const std::vector<std::int32_t> table = ReadAltitudeTable(stem + "_tab.txt").altitudes;
     const auto [lowest, highest] = std::minmax_element(tif.values.begin(), tif.values.end());
     EXPECT_EQ(*lowest, table.front());
     EXPECT_EQ(*highest, table.back());

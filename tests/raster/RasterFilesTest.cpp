@@ -82,9 +82,41 @@ TEST(RawImage, ALengthOtherThanItsSizeIsNotedAndARawDemMustHoldItExactly) {
 TEST(AltitudeTable, CountsPairsInCodeOrderIgnoringTheFirstNumber) {
   TemporaryFolder folder;
   WriteFileBytes(folder.File("t.txt"), "1 120\n2 140\n3 160\n");
-  EXPECT_EQ(ReadAltitudeTable(folder.File("t.txt")), (std::vector<std::int32_t>{120, 140, 160}));
+  EXPECT_EQ(ReadAltitudeTable(folder.File("t.txt")).altitudes,
+            (std::vector<std::int32_t>{120, 140, 160}));
   WriteFileBytes(folder.File("u.txt"), "5 120\r\n9 140\r\n");
-  EXPECT_EQ(ReadAltitudeTable(folder.File("u.txt")), (std::vector<std::int32_t>{120, 140}));
+  EXPECT_EQ(ReadAltitudeTable(folder.File("u.txt")).altitudes,
+            (std::vector<std::int32_t>{120, 140}));
+}
+
+TEST(AltitudeTable, WarnsAboutPairsOutOfPlaceAndBeyondCode254) {
+  TemporaryFolder folder;
+  std::string long259;
+  for (int k = 1; k <= 259; ++k) long259 += std::to_string(k) + " " + std::to_string(k) + "\n";
+  const struct {
+    std::string content;
+    std::size_t count;
+    std::vector<std::string> warnings;
+  } cases[] = {
+      {"1 120\n2 140\n", 2, {}},
+      {"1 120\n\n9 140\n3 150\n",
+       3,
+       {"t.txt, line 3: the pair (9, 140) is pair number 2, so its "
+        "altitude goes to gray tone 2, not 9"}},
+      {"5 120\n9 140\n", 2, {"line 1: the pair (5, 120)", "(1 more pair stands out of order)."}},
+      {long259,
+       254,
+       {"holds 259 pairs", "only the first 254 are used, the pairs from line 255 on"}},
+  };
+  for (const auto& [content, count, warnings] : cases) {
+    WriteFileBytes(folder.File("t.txt"), content);
+    const AltitudeTableContent table = ReadAltitudeTable(folder.File("t.txt"));
+    EXPECT_EQ(table.altitudes.size(), count);
+    ASSERT_EQ(table.warnings.size(), warnings.empty() ? 0u : 1u) << content;
+    for (const std::string& part : warnings) {
+      EXPECT_NE(table.warnings[0].find(part), std::string::npos) << table.warnings[0];
+    }
+  }
 }
 
 TEST(AltitudeTable, FinalLineBreakAndTrailingBlankLinesDoNotChangeTheCount) {
@@ -92,7 +124,8 @@ TEST(AltitudeTable, FinalLineBreakAndTrailingBlankLinesDoNotChangeTheCount) {
   for (const char* content : {"1 95\n2 100", "1 95\n2 100\n", "1 95\n2 100\n\n\n",
                               "1 95\r\n2 100\r\n\r\n", "  1   95 \n2\t100\n"}) {
     WriteFileBytes(folder.File("t.txt"), content);
-    EXPECT_EQ(ReadAltitudeTable(folder.File("t.txt")), (std::vector<std::int32_t>{95, 100}))
+    EXPECT_EQ(ReadAltitudeTable(folder.File("t.txt")).altitudes,
+              (std::vector<std::int32_t>{95, 100}))
         << content;
   }
 }

@@ -9,6 +9,21 @@
 #include "core/Progress.h"
 #include "core/SessionState.h"
 
+// Defined to 1 when the tests run under AddressSanitizer. Its shadow memory takes
+// terabytes of address space, so a test that limits the address space (ulimit -v,
+// RLIMIT_AS) cannot run under it: such a test is compiled out with
+// #if !ZELMARO_ADDRESS_SANITIZER, and with it nothing else.
+#if defined(__SANITIZE_ADDRESS__)
+#define ZELMARO_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZELMARO_ADDRESS_SANITIZER 1
+#endif
+#endif
+#ifndef ZELMARO_ADDRESS_SANITIZER
+#define ZELMARO_ADDRESS_SANITIZER 0
+#endif
+
 namespace zelmaro::testing {
 
 // A fresh empty folder for one test, removed with the object.

@@ -103,16 +103,34 @@ TEST_F(DxfFusionTest, CopiesPolylineAndVertexRecordsLineByLine) {
   EXPECT_EQ(output, "POLYLINE\n  8\nCN\n  66\n1\n-10\n     0\n 20\n     0\n 30\n5\n  0\n");
 }
 
-TEST_F(DxfFusionTest, AccumulatorsKeepTheirStartValuesWhenNoInputPassesThem) {
+// The extent starts from the first sheet's header: a sheet north of 4000 km keeps its
+// YMin, and altitudes all below 0 keep their ZMax.
+TEST_F(DxfFusionTest, TheExtentStartsFromTheFirstSheet) {
   SampleDxf north = Sheet(500000, 4100000, -300);
   north.zMax = -100;
   const std::string path =
       FuseDxfFiles({WriteSheet("north.dxf", north)}, folder_.File("north_fused"));
   const std::vector<std::string> lines = LinesOf(ReadFileBytes(path));
-  EXPECT_EQ(lines[9], "4000000");  // YMin
+  EXPECT_EQ(lines[7], "500000");   // XMin
+  EXPECT_EQ(lines[9], "4100000");  // YMin
   EXPECT_EQ(lines[11], "-300");    // ZMin
   EXPECT_EQ(lines[17], "4120000");
-  EXPECT_EQ(lines[19], "0");  // ZMax
+  EXPECT_EQ(lines[19], "-100");  // ZMax
+}
+
+// The bundled sheet lies at 5917 km: fused with itself it must load as the sheet does.
+TEST_F(DxfFusionTest, TheExampleFusedWithItselfLoadsAsTheExample) {
+  const std::string example = testing::ExamplePath("volcano.dxf");
+  const std::string fused = FuseDxfFiles({example, example}, folder_.File("twice"));
+  for (const std::string& path : {example, fused}) {
+    DxfReader reader = DxfReader::Open(path);
+    const VectorScene scene = ReadVectorScene(reader);
+    EXPECT_EQ(scene.frame.Lines, 20) << path;
+    EXPECT_EQ(scene.frame.Columns, 29);
+    EXPECT_EQ(scene.frame.ScenePixelSize, 30);
+    EXPECT_EQ(scene.AltitudeCount, 21);
+    EXPECT_EQ(scene.frame.YMin, 5917000);
+  }
 }
 
 TEST_F(DxfFusionTest, RefusesUnreadableInputsAndWritesNothing) {
@@ -186,6 +204,19 @@ TEST_F(DxfFusionTest, CarriesLightweightPolylinesOverAsPolylines) {
   EXPECT_EQ(fromLightweight.VertexSkipCount, 4);
   EXPECT_EQ(fromLightweight.VectorImage, fromPolylines.VectorImage);
   EXPECT_EQ(fromLightweight.AltitudeTable, fromPolylines.AltitudeTable);
+}
+
+// A layer name with any blank inside (a vertical tab, a form feed) would be two words
+// in the fused file, whose records the fusion itself could then not read again.
+TEST_F(DxfFusionTest, ALightweightLayerWithBlanksBecomesOneWord) {
+  SampleDxf sample = Sheet(500000, 2100000, 200);
+  std::string text = testing::LwPolylineDxf(sample);
+  text.replace(text.find("Contour lines"), 13, "Contour\vlines\f2");
+  const std::string fused = FuseDxfFiles({Write("v.dxf", text)}, folder_.File("v_fused"));
+  // The first line: its POLYLINE and its two VERTEX records.
+  EXPECT_EQ(Occurrences(LinesOf(ReadFileBytes(fused)), "Contour_lines_2"), 3);
+  const std::string again = FuseDxfFiles({fused}, folder_.File("again"));
+  EXPECT_EQ(LinesOf(ReadFileBytes(again)), LinesOf(ReadFileBytes(fused)));
 }
 
 TEST_F(DxfFusionTest, TakesAnyNumberOfInputsAndAnEmptyList) {

@@ -226,6 +226,10 @@ TEST(VectorScene, RefusesFilesWithoutAUsableFrame) {
        "1000 lines x 0 columns"},
       {extMin + "  9\n$EXTMAX\n 10\n1e+20\n 20\n1e+20\n 30\n5\n  0\n", "impossible X"},
       {extMin + "  9\n$EXTMAX\n 10\n100\n 20\n100\n  0\n", "no Z (group 30) in its $EXTMAX"},
+      // Thinner than half a cell of 30: no column (or no line) to draw into.
+      {extMin + "  9\n$EXTMAX\n 10\n14\n 20\n36000\n 30\n5\n  0\n",
+       "too narrow for one preview cell of 30: its preview would have 1200 lines x 0 columns"},
+      {extMin + "  9\n$EXTMAX\n 10\n900\n 20\n14.9\n 30\n5\n  0\n", "0 lines x 30 columns"},
   };
   for (const auto& [text, problem] : cases) {
     try {
@@ -285,6 +289,8 @@ TEST(BuildContourScene, RefusesLinesThatSpanNoAreaOrHaveNoAltitude) {
   contours->Polylines = {{{1000, 2000, 100}, {1300, 2000, 100}}};
   contours->Frame = {1000, 1300, 2000, 2000};
   EXPECT_THROW(BuildContourScene(contours, "flat"), Error);
+  contours->Frame.YMax = 2010;  // under half a preview cell high
+  EXPECT_THROW(BuildContourScene(contours, "thin"), Error);
   contours->Frame.YMax = 2300;
   EXPECT_EQ(BuildContourScene(contours, "lines").Contours, contours);
   contours->Polylines[0][0].Z = contours->Polylines[0][1].Z = std::nan("");

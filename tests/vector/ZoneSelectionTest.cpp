@@ -213,6 +213,42 @@ TEST_F(ZoneSelectionTest, SelectsTheBundledExample) {
   EXPECT_GT(lineCells, 500);
 }
 
+// Vertices far outside the frame, as some files carry them: a line that crosses the
+// whole frame between two of them draws what the same line between two vertices just
+// outside draws, and lines that never enter draw nothing, in the scene and in zones.
+TEST_F(ZoneSelectionTest, FarVerticesDrawWhatTheirCrossingOfTheFrameDraws) {
+  SampleDxf far = SampleFrame(500000, 2000000, 500900, 2000600, 100, 200);
+  far.lines.push_back(
+      {100, {{500300, 2000200}, {500600, 2000200}, {500600, 2000400}, {500300, 2000400}}});
+  SampleDxf near = far;
+  SampleLine crossing{200, {}};
+  SampleLine above{200, {}};
+  for (int vertex = 0; vertex < 100; ++vertex) {
+    // 8e7 map units: 16 million cells at pixel 5; 4.9e8: as many at the scene's 30.
+    crossing.points.push_back({vertex % 2 == 0 ? 500000 - 8e7 : 500900 + 8e7, 2000300});
+    above.points.push_back({vertex % 2 == 0 ? 500000 - 4.9e8 : 500900 + 4.9e8, 2000600 + 4.9e8});
+  }
+  far.lines.push_back(crossing);
+  far.lines.push_back(above);
+  near.lines.push_back({200, {{499970, 2000300}, {500930, 2000300}}});
+
+  Load(PolylineDxf(near, VertexLayout::Agency));
+  const ByteGrid nearScene = session_.VectorImage;
+  std::vector<ByteGrid> nearZones;
+  for (std::int32_t pixelSize : {30, 5}) {
+    SelectZone(session_, WholeScene(near, pixelSize));
+    nearZones.push_back(session_.ContourImage);
+  }
+  Load(PolylineDxf(far, VertexLayout::LayerOnly));
+  EXPECT_EQ(session_.VectorImage, nearScene);
+  EXPECT_EQ(session_.AltitudeCount, 2);
+  for (std::int32_t pixelSize : {30, 5}) {
+    SelectZone(session_, WholeScene(far, pixelSize));
+    EXPECT_EQ(session_.ContourImage, nearZones[pixelSize == 30 ? 0 : 1]) << pixelSize;
+  }
+  EXPECT_EQ(CellsWithCode(2).size(), 180u);  // the whole line 60 of the zone at 5
+}
+
 TEST(RemoveZoneCorners, RemovesTheInnerCornerOfAnOrthogonalStepInTheSecondPass) {
   ByteGrid image = CodesFromText({
       "..........",

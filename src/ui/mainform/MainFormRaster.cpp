@@ -102,8 +102,14 @@ void TMainForm::LoadRaster(const std::optional<std::string>& givenPath) {
   const auto tablePath = ui_.OpenFileName(
       {"Open Table Gray Tones Altitudes", "Table [*.txt]|*.txt", Session.InputDirectory});
   if (!tablePath) throw CommandCancelled();
-  CommitAltitudeTable(Session, ReadAltitudeTable(*tablePath));
+  const AltitudeTableContent table = ReadAltitudeTable(*tablePath);
+  CommitAltitudeTable(Session, table.altitudes);
   Session.AltitudeTableName = *tablePath;
+  // Before the parameters are asked: a table read otherwise than its author meant may
+  // still be abandoned there.
+  for (const std::string& warning : table.warnings) {
+    ui_.ShowMessage("WARNING", warning, MessageIcon::Warning, this);
+  }
 
   DynRasterForm->ShowLevels(LevelsOfTable(Session.AltitudeTable, Session.AltitudeCount));
   if (mapZone) {

@@ -25,6 +25,15 @@ class RasterCommandTest : public ::testing::Test, public testing::MainWindowFixt
             "PencilButton",           "ReglaSpeedButton",    "PointSpeedButton",
             "FunnelSpeedButton",      "ComeBackSpeedButton", "ExitSpeedButton"};
   }
+  // A map of 2 x 3 cells of `code` in `folder` with its size file and the table given,
+  // answered to the Raster command's two file dialogs.
+  void QueueSmallMap(const testing::TemporaryFolder& folder, char code, const std::string& table) {
+    testing::WriteFileBytes(folder.File("a.raw"), std::string(6, code));
+    testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
+    testing::WriteFileBytes(folder.File("a_tab.txt"), table);
+    Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
+    Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  }
 };
 
 TEST_F(RasterCommandTest, MenuLoadOfTheExampleShowsTheMapAndEnablesTheTreatments) {
@@ -244,11 +253,7 @@ TEST_F(RasterCommandTest, DynamicParametersAreProposedByEachTableAndKeepTheUsers
   EXPECT_EQ(Main().DynamicForm->MinEdit->text().toStdString(), "90");
   // A new table proposes its own levels.
   testing::TemporaryFolder folder;
-  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x01'));
-  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
-  testing::WriteFileBytes(folder.File("a_tab.txt"), "1 1200\n2 1000\n3 1100\n");
-  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
-  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  QueueSmallMap(folder, '\x01', "1 1200\n2 1000\n3 1100\n");
   Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
   Click("Raster");
   ASSERT_TRUE(Ui.AllAnswersUsed());
@@ -281,16 +286,32 @@ TEST_F(RasterCommandTest, AMissingRawFileIsReportedBeforeAnySizeIsAsked) {
 
 TEST_F(RasterCommandTest, ASecondLoadStartsInTheFolderOfTheFirst) {
   testing::TemporaryFolder folder;
-  testing::WriteFileBytes(folder.File("a.raw"), std::string(6, '\x02'));
-  testing::WriteFileBytes(folder.File("a.txt"), "2 3\n");
-  testing::WriteFileBytes(folder.File("a_tab.txt"), "1 100\n2 110\n");
-  Ui.QueueFile("OPEN DATA RASTER", folder.File("a.raw"));
-  Ui.QueueFile("Open Table Gray Tones Altitudes", folder.File("a_tab.txt"));
+  QueueSmallMap(folder, '\x02', "1 100\n2 110\n");
   Ui.QueueModal("TDynRasterForm", [](QDialog& form) { testing::Press(form, "BitBtn1"); });
   Click("Raster");
   Ui.QueueFile("OPEN DATA RASTER", std::nullopt);
   Click("Raster");
   EXPECT_EQ(Ui.FileRequests.back().initialFolder, folder.Path());
+}
+
+// A table whose gray tones are not its positions loads by position, as always, but the
+// user is told before the parameters are asked, while the load can still be abandoned.
+TEST_F(RasterCommandTest, ATableOutOfOrderIsLoadedWithAWarning) {
+  testing::TemporaryFolder folder;
+  QueueSmallMap(folder, '\x01', "2 1000\n1 1100\n");
+  Ui.QueueModal("TDynRasterForm", [this](QDialog& form) {
+    EXPECT_EQ(Ui.Messages.size(), 1u);
+    testing::Press(form, "BitBtn1");
+  });
+  Click("Raster");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "WARNING");
+  EXPECT_NE(Ui.Messages[0].text.find("a_tab.txt, line 1: the pair (2, 1000)"), std::string::npos)
+      << Ui.Messages[0].text;
+  EXPECT_EQ(Main().Session.AltitudeCount, 2);
+  EXPECT_EQ(Main().Session.AltitudeTable[1], 1000);
+  EXPECT_EQ(Main().Session.RasterSession, 1);
 }
 
 }  // namespace

@@ -55,8 +55,11 @@ TEST(DilateUntilStable, ThinGridsOfOneOrTwoLinesOrColumnsFillAsTheLiteralSteps) 
   std::mt19937 random(41);
   std::uniform_int_distribution<int> percent(0, 99);
   std::uniform_int_distribution<int> altitude(-300, 300);
-  for (const auto& [lines, columns] : {std::pair{1, 700}, std::pair{700, 1}, std::pair{2, 333},
-                                       std::pair{333, 2}, std::pair{3, 130}, std::pair{1, 1}}) {
+  for (const auto& size : {std::pair{1, 700}, std::pair{700, 1}, std::pair{2, 333},
+                           std::pair{333, 2}, std::pair{3, 130}, std::pair{1, 1}}) {
+    // Plain variables, not a structured binding: clang 14 cannot capture a binding.
+    const int lines = size.first;
+    const int columns = size.second;
     IntGrid start(lines, columns, NoAltitude);
     for (std::int32_t& cell : start.Cells()) {
       if (percent(random) < 4) cell = altitude(random);

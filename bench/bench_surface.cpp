@@ -135,8 +135,11 @@ int main(int argc, char** argv) {
     const std::string word = argv[k];
     if (word == "--tension" && k + 1 < argc) {
       parameters.Tension = std::atof(argv[++k]);
+    } else if (const int size = std::atoi(argv[k]); size >= 16) {
+      sizes.push_back(size);
     } else {
-      sizes.push_back(std::atoi(argv[k]));
+      std::fprintf(stderr, "usage: bench_surface [--tension T] [SIZE ...]  (SIZE 16 or more)\n");
+      return 2;
     }
   }
   if (sizes.empty()) sizes = {1000, 4000};

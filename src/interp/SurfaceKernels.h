@@ -111,17 +111,33 @@ struct MirrorStencil {
 // coefficients are 0.
 inline float OwnNeighbourSum(const std::array<float, 25>& stencil, const FloatGrid& values,
                              int line, int column) {
-  float sum = 0.0f;
   const bool inside =
       line >= 2 && column >= 2 && line + 2 < values.Lines() && column + 2 < values.Columns();
+  if (inside) {
+    // Line by line in sums of their own, the cell's own line last and its left neighbour
+    // last of all: the chains of additions are short and run side by side, and only the
+    // last addition waits for the value a sweep has just computed.
+    const auto lineSum = [&](int dl) {
+      const float* row = values[line + dl] + column;
+      const float* c = stencil.data() + StencilIndex(dl, 0);
+      return (c[-2] * row[-2] + c[-1] * row[-1]) +
+             (c[0] * row[0] + (c[1] * row[1] + c[2] * row[2]));
+    };
+    const float* own = values[line] + column;
+    const float* c = stencil.data() + StencilIndex(0, 0);
+    const float rest = ((lineSum(-2) + lineSum(-1)) + (lineSum(1) + lineSum(2))) +
+                       (c[-2] * own[-2] + (c[1] * own[1] + c[2] * own[2]));
+    return rest + c[-1] * own[-1];
+  }
+  float sum = 0.0f;
   for (int dl = -2; dl <= 2; ++dl) {
     const int i = line + dl;
-    if (!inside && (i < 0 || i >= values.Lines())) continue;
+    if (i < 0 || i >= values.Lines()) continue;
     const float* row = values[i];
     const float* coefficients = stencil.data() + StencilIndex(dl, 0);
     for (int dc = -2; dc <= 2; ++dc) {
       const int j = column + dc;
-      if ((dl == 0 && dc == 0) || (!inside && (j < 0 || j >= values.Columns()))) continue;
+      if ((dl == 0 && dc == 0) || j < 0 || j >= values.Columns()) continue;
       sum += coefficients[dc] * row[j];
     }
   }

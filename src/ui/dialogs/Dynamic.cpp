@@ -92,7 +92,12 @@ void TDynamicForm::BitBtn1Click() {
 }
 
 bool TDynamicForm::AskScale() {
-  return ui_.RunModal(*this) && Model.Complete();
+  ui_.RunModal(*this);
+  if (const auto refusal = Model.OkRefusal()) {
+    ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace zelmaro

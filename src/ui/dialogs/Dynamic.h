@@ -22,9 +22,10 @@ class TDynamicForm : public QDialog {
 
   // The scene's range and interval, shown for reference only.
   void ShowRange(std::int32_t minimum, std::int32_t maximum, std::int32_t interval);
-  // Shows the dialog; true only when it was closed by OK with both units chosen.
-  // Closing it by its frame leaves the asking command nothing to divide by, so the
-  // command must stop.
+  // Shows the dialog; the asking command goes on with the units the dialog holds when
+  // it closes, by OK or by its frame. Without a unit in each group there is nothing to
+  // convert by: the first missing one is named in an "ERROR" message and false returned,
+  // and the command must stop.
   bool AskScale();
 
   std::int32_t ScaleInFactor() const { return Model.ScaleInFactor; }

@@ -22,21 +22,32 @@ TEST_F(DialogFormsTest, DynamicScaleNamesScaleInFirstAndStaysOpen) {
     EXPECT_TRUE(form.isVisible());
   });
   EXPECT_FALSE(form.AskScale());
-  ASSERT_EQ(Ui.Messages.size(), 2u);
+  // Two refused OKs, then the refusal of the dialog left without its second unit.
+  ASSERT_EQ(Ui.Messages.size(), 3u);
   EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
   EXPECT_EQ(Ui.Messages[0].text, "Dynamic Scale In Undefined");
   EXPECT_EQ(Ui.Messages[0].icon, MessageIcon::Warning);
   EXPECT_EQ(Ui.Messages[1].text, "Dynamic Scale Out Undefined");
+  EXPECT_EQ(Ui.Messages[2].text, "Dynamic Scale Out Undefined");
 }
 
-TEST_F(DialogFormsTest, DynamicScaleClosedByItsFrameIsNotConfirmed) {
+TEST_F(DialogFormsTest, DynamicScaleClosedByItsFrameGoesOnWithItsUnitsOrNamesTheMissingOne) {
   TDynamicForm& form = *Main().DynamicForm;
+  Ui.QueueModal("TDynamicForm", [&](QDialog&) { form.close(); });
+  EXPECT_FALSE(form.AskScale());
+  ASSERT_EQ(Ui.Messages.size(), 1u);
+  EXPECT_EQ(Ui.Messages[0].caption, "ERROR");
+  EXPECT_EQ(Ui.Messages[0].text, "Dynamic Scale In Undefined");
+
   Ui.QueueModal("TDynamicForm", [&](QDialog&) {
     form.RadioButtons[2]->click();
     form.RadioButtons[4]->click();
     form.close();
   });
-  EXPECT_FALSE(form.AskScale());
+  EXPECT_TRUE(form.AskScale());
+  EXPECT_EQ(form.ScaleInFactor(), 100);
+  EXPECT_EQ(form.ScaleOutFactor(), 1);
+  EXPECT_EQ(Ui.Messages.size(), 1u);
 }
 
 TEST_F(DialogFormsTest, DynamicScaleCentimetersInMetersOut) {

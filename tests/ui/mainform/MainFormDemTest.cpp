@@ -86,17 +86,27 @@ TEST_F(DemCommandsTest, DilationFillsTheDemAsTheCoreDoesAndEnablesTheResults) {
   EXPECT_EQ(Main().PanelText(2), " Altitude (meters) =   95.000 ");
 }
 
-TEST_F(DemCommandsTest, ScaleDialogClosedWithoutBothUnitsAbandonsTheDilation) {
+TEST_F(DemCommandsTest, ScaleDialogClosedByItsFrameGoesOnOnlyWithBothUnits) {
   QueueExampleLoad();
   Click("Raster");
   Ui.QueueModal("TDynamicForm", [](QDialog& form) { testing::CheckRadio(form, "RadioButton1"); });
   Click("DilTreatment");
   ASSERT_TRUE(Ui.AllAnswersUsed());
+  ASSERT_FALSE(Ui.Messages.empty());
+  EXPECT_EQ(Ui.Messages.back().caption, "ERROR");
+  EXPECT_EQ(Ui.Messages.back().text, "Dynamic Scale Out Undefined");
   EXPECT_EQ(Session().DemGrid.Lines(), 0);
   EXPECT_FALSE(Main().ResultForm->HasPicture());
   EXPECT_FALSE(Enabled("Results"));
   EXPECT_TRUE(Enabled("PipetteButton"));
   EXPECT_EQ(Ui.CursorHistory.back(), kArrowCursor);
+
+  // The second unit chosen, the dialog closed by its frame again: Dilation runs.
+  Ui.QueueModal("TDynamicForm", [](QDialog& form) { testing::CheckRadio(form, "RadioButton5"); });
+  Click("DilTreatment");
+  ASSERT_TRUE(Ui.AllAnswersUsed());
+  EXPECT_EQ(Session().DemGrid.Lines(), Session().WorkLines);
+  EXPECT_TRUE(Main().ResultForm->HasPicture());
 }
 
 TEST_F(DemCommandsTest, TheRasterRoadWritesWhatTheCoreWritesAndReadsItsOwnImageAgain) {

@@ -1,16 +1,16 @@
-// Time, memory and accuracy of the surface interpolation on a synthetic terrain it
-// builds itself: a smooth surface of ridges and a summit, the same shape at every size,
-// contoured at 20 levels (a contour cell is a cell at or above the level with a
-// 4-neighbour below it).
+// Time, memory and accuracy of the surface interpolation beside the dilation and the
+// linear interpolation, on a synthetic terrain it builds itself: a smooth surface of
+// ridges and a summit, the same shape at every size, contoured at 20 levels (a contour
+// cell is a cell at or above the level with a 4-neighbour below it).
 //
 //   bench_surface [--tension T] [SIZE ...]        (default: 0.1, 1000 4000)
 //
-// For each SIZE x SIZE map it prints the wall time of the whole Surface Interpolation
-// command (seeding, solving, sub-pixel correction, rounding) beside the processor time
-// of all its threads (a machine shared with other work stretches the first, not the
-// second), the iterations, the peak memory it added to the process (from the kernel's
-// high-water mark) per cell, the time per cell and its ratio to the first size's, and
-// the RMSE against the terrain.
+// For each SIZE x SIZE map and each interpolation it prints the wall time of the whole
+// command (seeding, solving, for the surface its sub-pixel correction, rounding) beside
+// the processor time of all its threads (a machine shared with other work stretches the
+// first, not the second), the peak memory it added to the process (from the kernel's
+// high-water mark) per cell, the time per cell, and the RMSE against the terrain; for the
+// surface also its iterations and the ratio of its time per cell to the first size's.
 #include <sys/resource.h>
 #include <tbb/info.h>
 
@@ -20,9 +20,12 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/SessionState.h"
+#include "interp/Dilation.h"
+#include "interp/LinearInterpolation.h"
 #include "interp/SurfaceInterpolation.h"
 
 namespace {
@@ -75,8 +78,8 @@ struct Figures {
   int iterations = 0;
 };
 
-Figures Run(int size, const zelmaro::SurfaceParameters& parameters) {
-  const double baseline = KilobytesOf("VmRSS:");
+// The contour-line image of the terrain at size x size, its table in meters.
+zelmaro::SessionState ContourSession(int size) {
   zelmaro::SessionState session;
   session.WorkLines = size;
   session.WorkColumns = size;
@@ -105,13 +108,23 @@ Figures Run(int size, const zelmaro::SurfaceParameters& parameters) {
     above.swap(here);
     here.swap(below);
   }
+  return session;
+}
+
+// Runs `interpolate` on a copy of `contours` (a DEM in centimetres) and measures it; the
+// copy is made before the clock starts and counts in the peak memory, as the session's
+// grids count in the desktop program.
+template <typename Interpolate>
+Figures Measure(const zelmaro::SessionState& contours, const Interpolate& interpolate) {
+  const int size = contours.WorkLines;
+  const double baseline = KilobytesOf("VmRSS:");
+  zelmaro::SessionState session = contours;
   ResetPeakMemory();
   const double cpuBefore = CpuSeconds();
   const auto start = std::chrono::steady_clock::now();
-  const int iterations = zelmaro::SurfaceInterpolation(session, 1, 100, parameters);
-  const auto stop = std::chrono::steady_clock::now();
   Figures figures;
-  figures.iterations = iterations;
+  figures.iterations = interpolate(session);
+  const auto stop = std::chrono::steady_clock::now();
   figures.seconds = std::chrono::duration<double>(stop - start).count();
   figures.cpuSeconds = CpuSeconds() - cpuBefore;
   figures.bytesPerCell = (KilobytesOf("VmHWM:") - baseline) / (static_cast<double>(size) * size);
@@ -143,19 +156,38 @@ int main(int argc, char** argv) {
     }
   }
   if (sizes.empty()) sizes = {1000, 4000};
-  std::printf("surface interpolation, tension %.2f, sub-pixel correction, %d levels, %d threads\n",
-              parameters.Tension, kLevels, tbb::info::default_concurrency());
+  std::printf("tension %.2f, sub-pixel correction, %d levels, %d threads\n", parameters.Tension,
+              kLevels, tbb::info::default_concurrency());
+  const auto surface = [&](zelmaro::SessionState& session) {
+    return zelmaro::SurfaceInterpolation(session, 1, 100, parameters);
+  };
+  const auto dilation = [](zelmaro::SessionState& session) {
+    zelmaro::SeedDemGrid(session, 1, 100);
+    zelmaro::DilationInterpolation(session);
+    return 0;
+  };
+  const auto linear = [](zelmaro::SessionState& session) {
+    zelmaro::RunLinearInterpolation(session, {100, 100 * kLevels, 100, 1, 100});
+    return 0;
+  };
   double firstPerCell = 0.0;
   for (const int size : sizes) {
-    const Figures figures = Run(size, parameters);
+    const zelmaro::SessionState contours = ContourSession(size);
     const double cells = static_cast<double>(size) * size;
-    const double perCell = figures.seconds / cells * 1e9;
-    if (firstPerCell == 0.0) firstPerCell = perCell;
-    std::printf(
-        "%5d x %-5d  %7.3f s (processor %7.3f s)  %3d iterations  %6.1f ns/cell (x%.2f of the "
-        "first)  peak %5.1f bytes/cell  RMSE %.3f m\n",
-        size, size, figures.seconds, figures.cpuSeconds, figures.iterations, perCell,
-        perCell / firstPerCell, figures.bytesPerCell, figures.rmse);
+    for (const auto& [name, figures] : {std::pair{"surface", Measure(contours, surface)},
+                                        std::pair{"dilation", Measure(contours, dilation)},
+                                        std::pair{"linear", Measure(contours, linear)}}) {
+      const double perCell = figures.seconds / cells * 1e9;
+      const bool isSurface = std::string(name) == "surface";
+      if (isSurface && firstPerCell == 0.0) firstPerCell = perCell;
+      std::printf("%5d x %-5d %-8s %7.3f s (processor %7.3f s) %6.1f ns/cell", size, size, name,
+                  figures.seconds, figures.cpuSeconds, perCell);
+      if (isSurface) {
+        std::printf(" (x%.2f of the first) %3d iterations", perCell / firstPerCell,
+                    figures.iterations);
+      }
+      std::printf("  peak %5.1f bytes/cell  RMSE %.3f m\n", figures.bytesPerCell, figures.rmse);
+    }
   }
   return 0;
 }

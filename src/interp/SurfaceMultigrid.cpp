@@ -244,8 +244,7 @@ void SurfaceMultigrid::GivenResidual(const FloatGrid& in, const FloatGrid* right
       const float* down = in[i + 1];
       const float* down2 = in[i + 2];
       for (int j = 2; j < columns - 2; ++j) {
-        const float value = rightRow[j] - interior.centre * row[j] -
-                            interior.NeighbourSum(up2, up, row, down, down2, j);
+        const float value = rightRow[j] - interior.Apply(up2, up, row, down, down2, j);
         // Held cells are 1: a product, not a branch, so that the loop is vectorised.
         outRow[j] = value * static_cast<float>(1 - held[j]);
       }

@@ -149,6 +149,27 @@ TEST(SurfaceInterpolation, ARegionStaysWithinTheLevelsOfItsLines) {
   for (int j = 0; j < 5; ++j) EXPECT_TRUE(dem[0][j] >= 100 && dem[0][j] <= 300) << j;
 }
 
+TEST(SurfaceInterpolation, AWideMapBetweenStraightLinesIsThePlaneThroughThem) {
+  // Straight lines of 100, 300 and 500 in columns 100, 300 and 500 of a wide map: the
+  // plane through them has no curvature, so the surface of least curvature is the plane,
+  // altitude = column, to well within the solver's stop, beyond the outer lines too.
+  // Rounding in the sums of the stencil shows on such widths as a sag between the lines.
+  const int lines = 240;
+  const int columns = 600;
+  IntGrid seeded(lines, columns, NoAltitude);
+  for (int i = 0; i < lines; ++i) {
+    for (const int j : {100, 300, 500}) seeded[i][j] = j;
+  }
+  const SurfaceSolution solution = SolveSurface(seeded, {0.0, false});
+  double largest = 0.0;
+  for (int i = 0; i < lines; ++i) {
+    for (int j = 0; j < columns; ++j) {
+      largest = std::max(largest, std::abs(solution.Altitude(i, j) - j));
+    }
+  }
+  EXPECT_LT(largest, 0.01 * solution.Interval);
+}
+
 TEST(SurfaceInterpolation, BundledExampleKeepsItsLinesConvertsUnitsAndSetsTheRange) {
   SessionState session = testing::LoadVolcanoSession();
   SurfaceInterpolation(session, 1, 100, {kDefaultSurfaceTension, false});

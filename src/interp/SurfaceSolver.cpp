@@ -119,6 +119,7 @@ int ConjugateGradients(SurfaceMultigrid& multigrid, std::size_t level, FloatGrid
     // The change falls about geometrically: the share of its way down to the tolerance.
     const double span = std::log(std::max(firstChange, tolerance * 1.0001) / tolerance);
     progress.Report(std::log(std::max(firstChange, change) / change) / span);
+    if (iteration == maxIterations) break;  // no next direction is needed
     multigrid.Precondition(level, r, z, q);
     const double nextRho = Dot(r, z);
     NextDirection(p, z, static_cast<float>(nextRho / rho));

@@ -72,8 +72,9 @@ TEST(RawImage, ALengthOtherThanItsSizeIsNotedAndARawDemMustHoldItExactly) {
     WriteFileBytes(folder.File("d_m4.raw"), std::string(length, '\0'));
     EXPECT_THROW(ReadRawDem(folder.File("d_m4.raw"), {10, 10}), Error) << length;
   }
-  WriteFileBytes(folder.File("d_m4.raw"),
-                 std::string("\x01\x00\x00\x00", 4) + std::string(396, '\xff'));
+  std::string bytes(400, '\xff');  // -1 everywhere but the first cell, 1
+  bytes.replace(0, 4, std::string("\x01\x00\x00\x00", 4));
+  WriteFileBytes(folder.File("d_m4.raw"), bytes);
   const IntGrid dem = ReadRawDem(folder.File("d_m4.raw"), {10, 10});
   EXPECT_EQ(dem[0][0], 1);
   EXPECT_EQ(dem[9][9], -1);

@@ -83,21 +83,19 @@ void TDynamicForm::ShowRange(std::int32_t minimum, std::int32_t maximum, std::in
   IntervalEdit->setText(QString::fromStdString(Model.IntervalText));
 }
 
+bool TDynamicForm::ShowRefusal() {
+  const auto refusal = Model.OkRefusal();
+  if (refusal) ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
+  return refusal.has_value();
+}
+
 void TDynamicForm::BitBtn1Click() {
-  if (const auto refusal = Model.OkRefusal()) {
-    ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
-    return;
-  }
-  accept();
+  if (!ShowRefusal()) accept();
 }
 
 bool TDynamicForm::AskScale() {
   ui_.RunModal(*this);
-  if (const auto refusal = Model.OkRefusal()) {
-    ui_.ShowMessage("ERROR", *refusal, MessageIcon::Warning, this);
-    return false;
-  }
-  return true;
+  return !ShowRefusal();
 }
 
 }  // namespace zelmaro

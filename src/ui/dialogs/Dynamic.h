@@ -39,6 +39,8 @@ class TDynamicForm : public QDialog {
   QPushButton* BitBtn1;
 
  private:
+  // Shows the "ERROR" message naming the first unit missing, if one is; true then.
+  bool ShowRefusal();
   void BitBtn1Click();
 
   UserInteraction& ui_;
